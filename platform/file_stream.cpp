@@ -1,0 +1,231 @@
+// File streams on POSIX descriptors or Win32 handles, with the test hooks of fault_injection.
+#include "platform/file_stream.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/errors.h"
+#include "platform/fault_injection.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace pw {
+namespace {
+
+bool IsCreateMode(uint16_t mode) {
+  return (mode & 0xFF00) == 0xFF00;
+}
+
+[[noreturn]] void RaiseOpenFailure(const std::filesystem::path& path, uint16_t mode, int code) {
+  if (IsCreateMode(mode))
+    throw FileCreateError(path, SystemReason(code));
+  throw FileOpenError(path, SystemReason(code));
+}
+
+// Bytes a budgeted transfer may still move; a budget of -1 means no limit.
+size_t Allowed(int64_t budget, size_t n) {
+  return budget < 0 ? n : static_cast<size_t>(std::min<int64_t>(budget, static_cast<int64_t>(n)));
+}
+
+void Spend(int64_t& budget, size_t n) {
+  if (budget >= 0)
+    budget -= static_cast<int64_t>(n);
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+FileStream::FileStream(const std::filesystem::path& path, uint16_t mode) : path_(path) {
+  const faults::Applied fault = faults::ForOpen(path);
+  if (fault.failOpen)
+    RaiseOpenFailure(path, mode, ERROR_ACCESS_DENIED);
+  DWORD access = GENERIC_READ;
+  DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+  DWORD disposition = OPEN_EXISTING;
+  if (IsCreateMode(mode)) {
+    access |= GENERIC_WRITE, share = 0, disposition = CREATE_ALWAYS;
+  } else {
+    if ((mode & 0x0F) != 0)
+      access |= GENERIC_WRITE;
+    switch (mode & 0xF0) {
+      case 0x10:
+        share = 0;
+        break;
+      case 0x20:
+        share = FILE_SHARE_READ;
+        break;
+      case 0x30:
+        share = FILE_SHARE_WRITE;
+        break;
+      default:
+        break;
+    }
+  }
+  handle_ = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                        nullptr);
+  if (handle_ == INVALID_HANDLE_VALUE)
+    RaiseOpenFailure(path, mode, GetLastError());
+  readBudget_ = fault.readLimit;
+  writeBudget_ = fault.writeLimit;
+}
+
+FileStream::~FileStream() {
+  CloseHandle(handle_);
+}
+
+size_t FileStream::Read(void* buffer, size_t n) {
+  size_t total = 0;
+  n = Allowed(readBudget_, n);
+  while (total < n) {
+    OVERLAPPED at = {};
+    const int64_t offset = position_ + static_cast<int64_t>(total);
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD got = 0;
+    const DWORD ask = static_cast<DWORD>(std::min<size_t>(n - total, 1u << 30));
+    if (!ReadFile(handle_, static_cast<char*>(buffer) + total, ask, &got, &at) || got == 0)
+      break;
+    total += got;
+  }
+  position_ += static_cast<int64_t>(total);
+  Spend(readBudget_, total);
+  return total;
+}
+
+size_t FileStream::Write(const void* buffer, size_t n) {
+  size_t total = 0;
+  n = Allowed(writeBudget_, n);
+  while (total < n) {
+    OVERLAPPED at = {};
+    const int64_t offset = position_ + static_cast<int64_t>(total);
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD put = 0;
+    const DWORD ask = static_cast<DWORD>(std::min<size_t>(n - total, 1u << 30));
+    if (!WriteFile(handle_, static_cast<const char*>(buffer) + total, ask, &put, &at) || put == 0)
+      break;
+    total += put;
+  }
+  position_ += static_cast<int64_t>(total);
+  Spend(writeBudget_, total);
+  return total;
+}
+
+int64_t FileStream::Size() const {
+  LARGE_INTEGER size = {};
+  GetFileSizeEx(handle_, &size);
+  return size.QuadPart;
+}
+
+void FileStream::Truncate(int64_t size) {
+  LARGE_INTEGER at;
+  at.QuadPart = size;
+  if (!SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN) || !SetEndOfFile(handle_))
+    throw StreamWriteError();
+}
+
+void FileStream::Flush() {
+  FlushFileBuffers(handle_);
+}
+
+#else
+
+FileStream::FileStream(const std::filesystem::path& path, uint16_t mode) : path_(path) {
+  const faults::Applied fault = faults::ForOpen(path);
+  if (fault.failOpen)
+    RaiseOpenFailure(path, mode, EACCES);
+  int flags = O_CLOEXEC;
+  if (IsCreateMode(mode)) {
+    flags |= O_RDWR | O_CREAT | O_TRUNC;
+  } else {
+    flags |= (mode & 0x0F) == 0 ? O_RDONLY : ((mode & 0x0F) == 1 ? O_WRONLY : O_RDWR);
+  }
+  fd_ = ::open(path.c_str(), flags, 0666);
+  if (fd_ < 0)
+    RaiseOpenFailure(path, mode, errno);
+  struct stat info = {};
+  if (::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(fd_);
+    RaiseOpenFailure(path, mode, EISDIR);
+  }
+  readBudget_ = fault.readLimit;
+  writeBudget_ = fault.writeLimit;
+}
+
+FileStream::~FileStream() {
+  ::close(fd_);
+}
+
+size_t FileStream::Read(void* buffer, size_t n) {
+  size_t total = 0;
+  n = Allowed(readBudget_, n);
+  while (total < n) {
+    const ssize_t got = ::pread(fd_, static_cast<char*>(buffer) + total, n - total,
+                                position_ + static_cast<off_t>(total));
+    if (got < 0 && errno == EINTR)
+      continue;
+    if (got <= 0)
+      break;
+    total += static_cast<size_t>(got);
+  }
+  position_ += static_cast<int64_t>(total);
+  Spend(readBudget_, total);
+  return total;
+}
+
+size_t FileStream::Write(const void* buffer, size_t n) {
+  size_t total = 0;
+  n = Allowed(writeBudget_, n);
+  while (total < n) {
+    const ssize_t put = ::pwrite(fd_, static_cast<const char*>(buffer) + total, n - total,
+                                 position_ + static_cast<off_t>(total));
+    if (put < 0 && errno == EINTR)
+      continue;
+    if (put <= 0)
+      break;
+    total += static_cast<size_t>(put);
+  }
+  position_ += static_cast<int64_t>(total);
+  Spend(writeBudget_, total);
+  return total;
+}
+
+int64_t FileStream::Size() const {
+  struct stat info = {};
+  if (::fstat(fd_, &info) != 0)
+    return 0;
+  return info.st_size;
+}
+
+void FileStream::Truncate(int64_t size) {
+  if (::ftruncate(fd_, static_cast<off_t>(size)) != 0)
+    throw StreamWriteError();
+}
+
+void FileStream::Flush() {
+  ::fsync(fd_);
+}
+
+#endif
+
+void FileStream::ReadExact(void* buffer, size_t n) {
+  const int64_t start = position_;
+  if (Read(buffer, n) != n) {
+    position_ = start;
+    throw StreamReadError();
+  }
+}
+
+void FileStream::WriteExact(const void* buffer, size_t n) {
+  if (Write(buffer, n) != n)
+    throw StreamWriteError();
+}
+
+}  // namespace pw
