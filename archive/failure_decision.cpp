@@ -1,0 +1,36 @@
+// The default answer to a failed entry, asked through the user prompts.
+#include "archive/failure_decision.h"
+
+#include "platform/user_prompts.h"
+
+namespace pw {
+namespace {
+
+constexpr int kNativeAbortAtOnce = 45;
+constexpr int kNativeNameTooLong = 61;
+
+TZFAction ActionFor(PromptButton button) {
+  switch (button) {
+    case PromptButton::Retry:
+      return fxaRetry;
+    case PromptButton::Ignore:
+      return fxaIgnore;
+    default:
+      return fxaAbort;
+  }
+}
+
+}  // namespace
+
+TZFAction DefaultFailureDecision(UserPrompts* prompts, int nativeError,
+                                 const std::string& errorMessage) {
+  if (nativeError == kNativeAbortAtOnce || prompts == nullptr)
+    return fxaAbort;
+  if (nativeError == kNativeNameTooLong)
+    return ActionFor(prompts->Confirm(errorMessage, {PromptButton::Abort, PromptButton::Ignore}));
+  return ActionFor(
+      prompts->Confirm(errorMessage + ". File processing error, possibly disk is full",
+                       {PromptButton::Abort, PromptButton::Retry, PromptButton::Ignore}));
+}
+
+}  // namespace pw
