@@ -1,0 +1,37 @@
+// Conversions between QString and the model's UTF-16 texts, line breaks included.
+#include "app/field_text.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace pw {
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string ToU16(const QString& text) {
+  return text.toStdU16String();
+}
+
+std::u16string FieldText(const QLineEdit* field) {
+  return ToU16(field->text());
+}
+
+void SetFieldText(QLineEdit* field, std::u16string_view text) {
+  field->setText(ToQString(text));
+}
+
+std::u16string MemoText(const QPlainTextEdit* memo) {
+  QString text = memo->toPlainText();
+  return ToU16(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
+void SetMemoText(QPlainTextEdit* memo, std::u16string_view text) {
+  QString plain = ToQString(text);
+  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (memo->toPlainText() != plain)
+    memo->setPlainText(plain);
+}
+
+}  // namespace pw

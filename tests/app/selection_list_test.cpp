@@ -1,0 +1,286 @@
+// The selection-list panel: add, save and remove values, following selections, derived bounds.
+#include "window_harness.h"
+
+using pw::test::Mark;
+using pw::test::Window;
+
+namespace {
+
+// A window with the panel in view and the given view chosen.
+struct Panel {
+  explicit Panel(int view = 0) {
+    window.Toggle("isCombo");
+    if (view != 0)
+      window.Choose("KeyView", view);
+  }
+  QString Min() const { return window.Edit("MinValue")->text(); }
+  QString Max() const { return window.Edit("MaxValue")->text(); }
+  Window window;
+};
+
+QStringList Numbers(int count) {
+  QStringList values;
+  for (int k = 0; k < count; ++k)
+    values << QString::number(k);
+  return values;
+}
+
+}  // namespace
+
+class SelectionListTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void addValue() {
+    Panel panel;
+    panel.window.AddValues({"5", "6"});
+    QCOMPARE(panel.window.Lines("ComboListNames"), (QStringList{"text 5", "text 6"}));
+    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"5", "6"}));
+    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 1);
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
+    QCOMPARE(panel.window.Label("ComboNum")->text(), QStringLiteral("2"));
+    QCOMPARE(panel.window.MarkOf("Button1"), Mark::None);
+    QCOMPARE(panel.window.MarkOf("Button7"), Mark::None);
+    QCOMPARE(panel.window.MarkOf("Button4"), Mark::Add);
+  }
+
+  void commonBounds_data() {
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("min");
+    QTest::addColumn<QString>("max");
+    QTest::newRow("0 1 2") << QStringList{"0", "1", "2"} << "0"
+                           << "2";
+    QTest::newRow("above 100") << QStringList{"200", "300"} << "100"
+                               << "300";
+    QTest::newRow("below -100") << QStringList{"-500", "-300"} << "-500"
+                                << "-100";
+    QTest::newRow("texts copied as written") << QStringList{"0x10", "$5"} << "$5"
+                                             << "0x10";
+    QTest::newRow("first of equals stays") << QStringList{"0x20", "32", "-0x20", "-32"} << "-0x20"
+                                           << "0x20";
+    QTest::newRow("-1 as a 32-bit pattern") << QStringList{"0xFFFFFFFF"} << "0xFFFFFFFF"
+                                            << "0x7fffffff";
+  }
+  void commonBounds() {
+    QFETCH(QStringList, values);
+    QFETCH(QString, min);
+    QFETCH(QString, max);
+    Panel panel;
+    panel.window.AddValues(values);
+    QCOMPARE(panel.Min(), min);
+    QCOMPARE(panel.Max(), max);
+    QVERIFY(panel.window.prompts.errors.empty());
+  }
+
+  void bitmaskBounds_data() {
+    QTest::addColumn<int>("added");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<QString>("max");
+    QTest::newRow("3") << 3 << 0 << "8";
+    QTest::newRow("30") << 30 << 0 << "1073741824";
+    QTest::newRow("31") << 31 << 0 << "0x7fffffff";
+    QTest::newRow("63, past the 64-bit range") << 63 << 0 << "0x7fffffff";
+    QTest::newRow("all removed") << 2 << 2 << "1";
+  }
+  void bitmaskBounds() {
+    QFETCH(int, added);
+    QFETCH(int, removed);
+    QFETCH(QString, max);
+    Panel panel(3);
+    panel.window.AddValues(Numbers(added));
+    for (int k = 0; k < removed; ++k)
+      panel.window.Click("Button2");
+    QCOMPARE(panel.Min(), QStringLiteral("0"));
+    QCOMPARE(panel.Max(), max);
+    QVERIFY(panel.window.prompts.errors.empty());
+  }
+
+  // The final test reads the upper bound with 64 bits, in every view. In the Application view
+  // the panel is out of reach, so the commands are run the way their buttons run them.
+  void applicationFinalTest_data() {
+    QTest::addColumn<QString>("max");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("top of 32 bits") << "2147483647"
+                                    << "2147483647"
+                                    << "";
+    QTest::newRow("one above") << "2147483648"
+                               << "0x7fffffff"
+                               << "";
+    QTest::newRow("4294967295") << "4294967295"
+                                << "0x7fffffff"
+                                << "";
+    QTest::newRow("hex, positive in 64 bits") << "0x80000000"
+                                              << "0x7fffffff"
+                                              << "";
+    QTest::newRow("hex, -1 in 64 bits") << "0xFFFFFFFFFFFFFFFF"
+                                        << "0xFFFFFFFFFFFFFFFF"
+                                        << "";
+    QTest::newRow("past 64 bits") << "9223372036854775808"
+                                  << "9223372036854775808"
+                                  << "''9223372036854775808'' is not a valid integer value.";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "'''' is not a valid integer value.";
+  }
+  void applicationFinalTest() {
+    QFETCH(QString, max);
+    QFETCH(QString, after);
+    QFETCH(QString, error);
+    for (const char* command : {"Button1", "Button7", "Button2"}) {
+      Window window;
+      window.Choose("KeyView", 4);
+      window.SetText("MinValue", QStringLiteral("5"));
+      window.SetText("MaxValue", max);
+      window.Edit("NewComboValue")->setText(QStringLiteral("any text"));
+      window.RunCommand(command);
+      QCOMPARE(window.Edit("MaxValue")->text(), after);
+      QCOMPARE(window.Edit("MinValue")->text(), QStringLiteral("5"));
+      const std::vector<std::string> errors =
+          error.isEmpty() ? std::vector<std::string>{} : std::vector{error.toStdString()};
+      QCOMPARE(window.prompts.errors, errors);
+    }
+  }
+
+  void increaseValue() {
+    Panel panel;
+    panel.window.Toggle("CheckBox2");
+    for (int k = 0; k < 4; ++k)
+      panel.window.Click("Button1");
+    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"0", "1", "2", "3"}));
+    QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("4"));
+    QCOMPARE(panel.window.MarkOf("Button1"), Mark::None);
+  }
+
+  void increaseValueStopsAtAValueThatIsNotANumber() {
+    Panel panel;
+    panel.window.AddValues({"7"});
+    panel.window.Toggle("CheckBox2");
+    panel.window.SetText("NewComboValue", QStringLiteral("seven"));
+    panel.window.SetText("MaxValue", QStringLiteral("55"));
+    panel.window.Click("Button1");
+    QCOMPARE(panel.window.prompts.errors,
+             std::vector<std::string>{"''seven'' is not a valid integer value."});
+    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"7", "seven"}));
+    QCOMPARE(panel.window.Label("ComboNum")->text(), QStringLiteral("2"));
+    QCOMPARE(panel.Max(), QStringLiteral("55"));
+    QCOMPARE(panel.window.MarkOf("Button1"), Mark::Add);
+  }
+
+  void commonValueThatIsNotANumberStopsTheBounds_data() {
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("min");
+    QTest::addColumn<QString>("max");
+    QTest::newRow("while finding the lower bound") << QStringList{"5", "zz"} << "5"
+                                                   << "-100";
+    QTest::newRow("while finding the upper bound") << QStringList{"zz"} << "100"
+                                                   << "-100";
+  }
+  void commonValueThatIsNotANumberStopsTheBounds() {
+    QFETCH(QStringList, values);
+    QFETCH(QString, min);
+    QFETCH(QString, max);
+    Panel panel;
+    panel.window.AddValues(values);
+    QCOMPARE(panel.window.prompts.errors.back(),
+             std::string("''zz'' is not a valid integer value."));
+    QCOMPARE(panel.Min(), min);
+    QCOMPARE(panel.Max(), max);
+    QCOMPARE(panel.window.MarkOf("Button7"), Mark::Save);
+  }
+
+  void saveValue() {
+    Panel panel;
+    panel.window.AddValues({"1", "2", "3"});
+    panel.window.ClickRow("ComboListNames", 1);
+    panel.window.SetText("NewComboName", QStringLiteral("two"));
+    panel.window.SetText("NewComboValue", QStringLiteral("-2"));
+    panel.window.Click("Button7");
+    QCOMPARE(panel.window.Lines("ComboListNames"), (QStringList{"text 1", "two", "text 3"}));
+    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"1", "-2", "3"}));
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
+    QCOMPARE(panel.Min(), QStringLiteral("-2"));
+    QCOMPARE(panel.window.MarkOf("Button7"), Mark::None);
+  }
+
+  void saveValueWithoutSelectionStillDerivesBounds() {
+    Panel panel;
+    panel.window.AddValues({"1", "2"});
+    panel.window.Deselect("ComboListNames");
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), -1);
+    panel.window.SetText("MinValue", QStringLiteral("77"));
+    panel.window.Click("Button4");
+    panel.window.Click("Button7");
+    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"1", "2"}));
+    QCOMPARE(panel.Min(), QStringLiteral("1"));
+    QCOMPARE(panel.window.MarkOf("Button6"), Mark::Save);
+  }
+
+  void remove_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<int>("selectedAfter");
+    QTest::newRow("middle of three") << 3 << 1 << QStringList{"0", "2"} << 1;
+    QTest::newRow("last of three") << 3 << 2 << QStringList{"0", "1"} << 1;
+    QTest::newRow("only entry") << 1 << 0 << QStringList{} << -1;
+    QTest::newRow("nothing selected") << 2 << -1 << QStringList{"0", "1"} << -1;
+  }
+  void remove() {
+    QFETCH(int, count);
+    QFETCH(int, selected);
+    QFETCH(QStringList, left);
+    QFETCH(int, selectedAfter);
+    Panel panel;
+    panel.window.AddValues(Numbers(count));
+    if (selected >= 0)
+      panel.window.ClickRow("ComboListValues", selected);
+    else
+      panel.window.Deselect("ComboListValues");
+    panel.window.Click("Button2");
+    QCOMPARE(panel.window.Lines("ComboListValues"), left);
+    QCOMPARE(panel.window.List("ComboListNames")->count(), left.size());
+    QCOMPARE(panel.window.SelectedRow("ComboListNames"), selectedAfter);
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), selectedAfter);
+    QCOMPARE(panel.window.Label("ComboNum")->text(), QString::number(left.size()));
+    if (left.isEmpty()) {
+      QCOMPARE(panel.Min(), QStringLiteral("100"));
+      QCOMPARE(panel.Max(), QStringLiteral("-100"));
+    }
+  }
+
+  void listsFollowEachOther_data() {
+    QTest::addColumn<QString>("list");
+    QTest::newRow("texts") << "ComboListNames";
+    QTest::newRow("values") << "ComboListValues";
+  }
+  void listsFollowEachOther() {
+    QFETCH(QString, list);
+    const QByteArray name = list.toLatin1();
+    Panel panel;
+    panel.window.AddValues({"1", "2", "3"});
+    panel.window.ClickRow(name.constData(), 0);
+    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 0);
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 0);
+    QCOMPARE(panel.window.Edit("NewComboName")->text(), QStringLiteral("text 1"));
+    QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("1"));
+    QCOMPARE(panel.window.MarkOf("Button1"), Mark::Add);
+    panel.window.PressKey(name.constData(), Qt::Key_Down);
+    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 1);
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
+    QCOMPARE(panel.window.Edit("NewComboName")->text(), QStringLiteral("text 2"));
+    QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("2"));
+  }
+
+  void clickIntoAnEmptyListChangesNothing() {
+    Panel panel;
+    panel.window.SetText("NewComboName", QStringLiteral("kept"));
+    QListWidget* names = panel.window.List("ComboListNames");
+    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(panel.window.Edit("NewComboName")->text(), QStringLiteral("kept"));
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), -1);
+  }
+};
+
+QTEST_MAIN(SelectionListTest)
+#include "selection_list_test.moc"

@@ -1,0 +1,232 @@
+// The small rules that keep the editor consistent: views, the width switch, marks, key filters.
+#include <QGroupBox>
+
+#include "window_harness.h"
+
+using pw::test::Mark;
+using pw::test::Window;
+
+namespace {
+
+enum Area { kBounds, kSeparator, kPathKind };
+
+// Which fields of the bounds area a view shows.
+QStringList ShownInBoundsArea(const Window& window) {
+  QStringList shown;
+  for (const char* field : {"Label7", "MinValue", "Label8", "MaxValue", "LabeledEdit1Label",
+                            "LabeledEdit1", "Label15", "ComboBox1"})
+    if (!window.Find<QWidget>(field)->isHidden())
+      shown << QString::fromLatin1(field);
+  return shown;
+}
+
+QStringList AreaFields(Area area) {
+  switch (area) {
+    case kSeparator:
+      return {"LabeledEdit1Label", "LabeledEdit1"};
+    case kPathKind:
+      return {"Label15", "ComboBox1"};
+    default:
+      return {"Label7", "MinValue", "Label8", "MaxValue"};
+  }
+}
+
+}  // namespace
+
+class ViewRulesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void views_data() {
+    QTest::addColumn<int>("view");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("area");
+    QTest::addColumn<int>("width");
+    QTest::newRow("Common") << 0 << false << true << 1 << int(kBounds) << 477;
+    QTest::newRow("Uid set") << 1 << false << false << 1 << int(kSeparator) << 477;
+    QTest::newRow("Path") << 2 << false << false << 1 << int(kPathKind) << 477;
+    QTest::newRow("Bitmask") << 3 << true << false << 2 << int(kBounds) << 767;
+    QTest::newRow("Application") << 4 << false << false << 2 << int(kBounds) << 477;
+    QTest::newRow("Track bar") << 5 << false << false << 2 << int(kBounds) << 477;
+  }
+  void views() {
+    QFETCH(int, view);
+    QFETCH(bool, checked);
+    QFETCH(bool, enabled);
+    QFETCH(int, type);
+    QFETCH(int, area);
+    QFETCH(int, width);
+    Window window;
+    window.Choose("KeyView", view);
+    QCOMPARE(window.DropDown("KeyView")->currentIndex(), view);
+    QCOMPARE(window.Check("isCombo")->isChecked(), checked);
+    QCOMPARE(window.Check("isCombo")->isEnabled(), enabled);
+    QCOMPARE(window.DropDown("KeyType")->currentIndex(), type);
+    QCOMPARE(ShownInBoundsArea(window), AreaFields(Area(area)));
+    QCOMPARE(window.form().width(), width);
+    QCOMPARE(window.Find<QGroupBox>("GroupBox1")->isEnabled(), checked);
+    QCOMPARE(window.MarkOf("Button4"), Mark::Add);
+    QCOMPARE(window.MarkOf("Button6"), Mark::Save);
+    QCOMPARE(window.MarkOf("Button1"), Mark::None);
+  }
+
+  void commonAfterBitmaskKeepsTheListAndTheType() {
+    Window window;
+    window.Choose("KeyView", 3);
+    window.Choose("KeyView", 0);
+    QVERIFY(window.Check("isCombo")->isEnabled());
+    QVERIFY(window.Check("isCombo")->isChecked());
+    QCOMPARE(window.DropDown("KeyType")->currentIndex(), 2);
+    QCOMPARE(window.form().width(), 767);
+  }
+
+  void uidSetNarrowsAndKeepsHiddenBounds() {
+    Window window;
+    window.Toggle("isCombo");
+    window.SetText("MinValue", "5");
+    window.SetText("MaxValue", "9");
+    window.Choose("KeyView", 1);
+    QCOMPARE(window.form().width(), 477);
+    QVERIFY(!window.Check("isCombo")->isChecked());
+    QCOMPARE(window.Edit("MinValue")->text(), QStringLiteral("5"));
+    QCOMPARE(window.Edit("MaxValue")->text(), QStringLiteral("9"));
+  }
+
+  void theUserMayChangeTheTypeAfterTheView() {
+    Window window;
+    window.Choose("KeyView", 4);
+    window.Choose("KeyType", 0);
+    QCOMPARE(window.DropDown("KeyType")->currentIndex(), 0);
+    QCOMPARE(window.DropDown("KeyView")->currentIndex(), 4);
+  }
+
+  void useSelectionListSwitchesWidthAndPanel() {
+    Window window;
+    auto* panel = window.Find<QGroupBox>("GroupBox1");
+    window.Toggle("isCombo");
+    QCOMPARE(window.form().size(), QSize(767, 638));
+    QVERIFY(panel->isEnabled());
+    QCOMPARE(window.MarkOf("Button4"), Mark::Add);
+    QCOMPARE(window.MarkOf("Button6"), Mark::Save);
+    window.Toggle("isCombo");
+    QCOMPARE(window.form().size(), QSize(477, 638));
+    QVERIFY(!panel->isEnabled());
+  }
+
+  // Which fields mark which pair of buttons when the user changes them.
+  void marks_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("itemMarked");
+    QTest::addColumn<bool>("valueMarked");
+    for (const char* field :
+         {"TweakName", "TweakDescr", "RepUID", "RepKey", "MinValue", "MaxValue", "KeyType"})
+      QTest::newRow(field) << QString::fromLatin1(field) << true << false;
+    for (const char* field : {"NewComboName", "NewComboValue"})
+      QTest::newRow(field) << QString::fromLatin1(field) << false << true;
+    for (const char* field : {"SetName", "SetDescr", "PluginName", "SetUID", "ComboBox1"})
+      QTest::newRow(field) << QString::fromLatin1(field) << false << false;
+  }
+  void marks() {
+    QFETCH(QString, field);
+    QFETCH(bool, itemMarked);
+    QFETCH(bool, valueMarked);
+    Window window;
+    const QByteArray name = field.toLatin1();
+    if (field == "NewComboName" || field == "NewComboValue")
+      window.Toggle("isCombo");
+    if (field == "ComboBox1")
+      window.Choose("KeyView", 2);
+    if (window.Check("isCombo")->isChecked())
+      window.Click("Button1");
+    window.Click("Button4");
+    if (qobject_cast<QComboBox*>(window.Find<QWidget>(name.constData())) != nullptr)
+      window.Choose(name.constData(), 0);
+    else
+      window.Type(name.constData(), QStringLiteral("A"));
+    QCOMPARE(window.MarkOf("Button4"), itemMarked ? Mark::Add : Mark::None);
+    QCOMPARE(window.MarkOf("Button6"), itemMarked ? Mark::Save : Mark::None);
+    QCOMPARE(window.MarkOf("Button1"), valueMarked ? Mark::Add : Mark::None);
+    QCOMPARE(window.MarkOf("Button7"), valueMarked ? Mark::Save : Mark::None);
+  }
+
+  void enterIsNotTypedIntoDescriptions_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::newRow("TweakDescr Return") << "TweakDescr" << int(Qt::Key_Return);
+    QTest::newRow("TweakDescr Enter") << "TweakDescr" << int(Qt::Key_Enter);
+    QTest::newRow("SetDescr Return") << "SetDescr" << int(Qt::Key_Return);
+  }
+  void enterIsNotTypedIntoDescriptions() {
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    Window window;
+    const QByteArray name = field.toLatin1();
+    QPlainTextEdit* memo = window.Memo(name.constData());
+    memo->clear();
+    window.Type(name.constData(), QStringLiteral("a"));
+    window.PressKey(name.constData(), Qt::Key(key));
+    window.Type(name.constData(), QStringLiteral("b"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("ab"));
+  }
+
+  void pluginUidTakesFiveHexDigits_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("hex digits of both cases") << ""
+                                              << "0aF9"
+                                              << "0aF9";
+    QTest::newRow("other characters") << ""
+                                      << "g-x Z"
+                                      << "";
+    QTest::newRow("five is the limit") << "1234"
+                                       << "567"
+                                       << "12345";
+    QTest::newRow("full field") << "00000"
+                                << "1"
+                                << "00000";
+    QTest::newRow("backspace in a full field") << "00000"
+                                               << "\b"
+                                               << "0000";
+  }
+  void pluginUidTakesFiveHexDigits() {
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    Window window;
+    window.Edit("SetUID")->setText(start);
+    for (QChar c : typed) {
+      if (c == u'\b')
+        window.PressKey("SetUID", Qt::Key_Backspace);
+      else
+        window.Type("SetUID", QString(c));
+    }
+    QCOMPARE(window.Edit("SetUID")->text(), result);
+  }
+
+  void fullPluginUidIgnoresSelection() {
+    Window window;
+    QLineEdit* uid = window.Edit("SetUID");
+    uid->setFocus();
+    uid->selectAll();
+    window.Type("SetUID", QStringLiteral("7"));
+    QCOMPARE(uid->text(), QStringLiteral("00000"));
+    window.PressKey("SetUID", Qt::Key_Delete);
+    window.Type("SetUID", QStringLiteral("7"));
+    QCOMPARE(uid->text(), QStringLiteral("7"));
+  }
+
+  void separatorKeepsOneCharacter() {
+    Window window;
+    window.Choose("KeyView", 1);
+    window.Type("LabeledEdit1", QStringLiteral(";,"));
+    QCOMPARE(window.Edit("LabeledEdit1")->text(), QStringLiteral(";"));
+    window.Edit("LabeledEdit1")->setText(QStringLiteral("|/"));
+    QCOMPARE(window.Edit("LabeledEdit1")->text(), QStringLiteral("|"));
+  }
+};
+
+QTEST_MAIN(ViewRulesTest)
+#include "view_rules_test.moc"
