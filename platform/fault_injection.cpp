@@ -47,6 +47,8 @@ Applied ForOpen(const std::filesystem::path& path) {
       applied.writeLimit = plan.writeLimit;
     if (plan.readLimit >= 0)
       applied.readLimit = plan.readLimit;
+    if (plan.sizeLimit >= 0)
+      applied.sizeLimit = plan.sizeLimit;
   }
   return applied;
 }

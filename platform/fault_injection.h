@@ -13,6 +13,7 @@ struct FaultPlan {
   bool failOpen = false;    // opening or creating raises the open/create error
   int64_t writeLimit = -1;  // a stream takes this many bytes, then writes stop short
   int64_t readLimit = -1;   // a stream yields this many bytes, then reads stop short
+  int64_t sizeLimit = -1;   // writes stop short at this file size, as on a full disk
   int times = -1;           // how many opens the plan applies to; -1: every one
 };
 
@@ -24,6 +25,7 @@ struct Applied {
   bool failOpen = false;
   int64_t writeLimit = -1;
   int64_t readLimit = -1;
+  int64_t sizeLimit = -1;
 };
 Applied ForOpen(const std::filesystem::path& path);
 

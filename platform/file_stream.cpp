@@ -33,6 +33,11 @@ size_t Allowed(int64_t budget, size_t n) {
   return budget < 0 ? n : static_cast<size_t>(std::min<int64_t>(budget, static_cast<int64_t>(n)));
 }
 
+// Bytes a write at position may put before the file reaches sizeLimit; -1 means no limit.
+size_t Fits(int64_t sizeLimit, int64_t position, size_t n) {
+  return sizeLimit < 0 ? n : Allowed(std::max<int64_t>(0, sizeLimit - position), n);
+}
+
 void Spend(int64_t& budget, size_t n) {
   if (budget >= 0)
     budget -= static_cast<int64_t>(n);
@@ -74,6 +79,7 @@ FileStream::FileStream(const std::filesystem::path& path, uint16_t mode) : path_
     RaiseOpenFailure(path, mode, GetLastError());
   readBudget_ = fault.readLimit;
   writeBudget_ = fault.writeLimit;
+  sizeLimit_ = fault.sizeLimit;
 }
 
 FileStream::~FileStream() {
@@ -101,7 +107,7 @@ size_t FileStream::Read(void* buffer, size_t n) {
 
 size_t FileStream::Write(const void* buffer, size_t n) {
   size_t total = 0;
-  n = Allowed(writeBudget_, n);
+  n = Fits(sizeLimit_, position_, Allowed(writeBudget_, n));
   while (total < n) {
     OVERLAPPED at = {};
     const int64_t offset = position_ + static_cast<int64_t>(total);
@@ -157,6 +163,7 @@ FileStream::FileStream(const std::filesystem::path& path, uint16_t mode) : path_
   }
   readBudget_ = fault.readLimit;
   writeBudget_ = fault.writeLimit;
+  sizeLimit_ = fault.sizeLimit;
 }
 
 FileStream::~FileStream() {
@@ -182,7 +189,7 @@ size_t FileStream::Read(void* buffer, size_t n) {
 
 size_t FileStream::Write(const void* buffer, size_t n) {
   size_t total = 0;
-  n = Allowed(writeBudget_, n);
+  n = Fits(sizeLimit_, position_, Allowed(writeBudget_, n));
   while (total < n) {
     const ssize_t put = ::pwrite(fd_, static_cast<const char*>(buffer) + total, n - total,
                                  position_ + static_cast<off_t>(total));

@@ -47,6 +47,7 @@ class FileStream {
   int64_t position_ = 0;
   int64_t readBudget_ = -1;   // bytes left before reads stop short (fault injection), -1: none
   int64_t writeBudget_ = -1;  // bytes left before writes stop short (fault injection), -1: none
+  int64_t sizeLimit_ = -1;    // file size at which writes stop short (fault injection), -1: none
 #ifdef _WIN32
   void* handle_;
 #else

@@ -73,5 +73,15 @@ TEST_F(FileStreamTest, InjectedFaultsStopShortOrRefuseToOpen) {
   EXPECT_EQ(source.Read(buffer, 6), 2u);
 }
 
+TEST_F(FileStreamTest, SizeLimitActsLikeAFullDiskThatTruncationFrees) {
+  faults::ScopedFaults scope({.pathPart = "full.bin", .sizeLimit = 4});
+  FileStream stream(dir_ / "full.bin", file_mode::kCreate);
+  EXPECT_EQ(stream.Write("abcdef", 6), 4u);
+  stream.Truncate(1);
+  stream.Seek(1);
+  EXPECT_EQ(stream.Write("xyz", 3), 3u);
+  EXPECT_EQ(stream.Write("!", 1), 0u);
+}
+
 }  // namespace
 }  // namespace pw
