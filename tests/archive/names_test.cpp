@@ -1,0 +1,103 @@
+// Entry names: code-page bytes or UTF-8 with flag 0x0800, the 254-byte cap, and the
+// Unicode name field that carries every name whole.
+#include <gtest/gtest.h>
+
+#include "archive/archiver.h"
+#include "archive/entry_names.h"
+#include "archive_test_support.h"
+#include "platform/file_stream.h"
+#include "platform/text.h"
+
+namespace pw::test {
+namespace {
+
+std::string Repeat(const std::string& piece, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i)
+    out += piece;
+  return out;
+}
+
+struct NameCase {
+  const char* label;
+  std::string name;      // UTF-8 of the stored name
+  std::string bytes;     // name bytes in both headers (host defaults: ANSI 1252, OEM 437)
+  bool utf8;             // flag 0x0800
+  std::string peerName;  // what zipfile reads from those bytes
+};
+
+std::vector<NameCase> Cases() {
+  return {
+      {"ascii", "my_tweak.plg", "my_tweak.plg", false, "my_tweak.plg"},
+      {"oem", "caf\xC3\xA9 d\xC3\xA9j\xC3\xA0.plg", "caf\x82 d\x82j\x85.plg", false,
+       "caf\xC3\xA9 d\xC3\xA9j\xC3\xA0.plg"},
+      {"cyrillic", "\xD0\xBF\xD0\xBB\xD0\xB0\xD0\xB3\xD0\xB8\xD0\xBD.plg",
+       "\xD0\xBF\xD0\xBB\xD0\xB0\xD0\xB3\xD0\xB8\xD0\xBD.plg", true,
+       "\xD0\xBF\xD0\xBB\xD0\xB0\xD0\xB3\xD0\xB8\xD0\xBD.plg"},
+      {"mixed", "\xC3\xA9\xE2\x98\x83.cre", "\xC3\xA9\xE2\x98\x83.cre", true,
+       "\xC3\xA9\xE2\x98\x83.cre"},
+      // 255 bytes of UTF-8 lose the last character; 127 two-byte letters stay.
+      {"cap 255", Repeat("\xD0\x96", 127) + "a", Repeat("\xD0\x96", 127), true,
+       Repeat("\xD0\x96", 127)},
+      {"cap three-byte", Repeat("\xE3\x83\x84", 85), Repeat("\xE3\x83\x84", 84), true,
+       Repeat("\xE3\x83\x84", 84)},
+  };
+}
+
+class NamesTest : public ArchiveTest {};
+
+TEST_F(NamesTest, BytesFlagsAndUnicodeFieldInBothHeaders) {
+  for (const NameCase& c : Cases()) {
+    SCOPED_TRACE(c.label);
+    const std::u16string name = Utf8ToUtf16(c.name);
+    const EntryNameBytes encoded = EncodeEntryName(name, true);
+    EXPECT_EQ(encoded.bytes, c.bytes);
+    EXPECT_EQ(encoded.utf8, c.utf8);
+
+    const auto source = dir_ / std::filesystem::path(std::u8string(c.name.begin(), c.name.end()));
+    WriteFile(source, c.label);
+    const auto package = dir_ / "names.qvx";
+    TZFBaseArchiver archiver;
+    ConfigureAsSaving(archiver);
+    archiver.FileName = package;
+    archiver.OpenArchive(file_mode::kCreate);
+    archiver.AddFiles(source);
+    archiver.CloseArchive();
+
+    const std::string zip = ReadFile(package);
+    const size_t n = c.bytes.size();
+    const size_t extra = 2 * name.size() + 12;
+    const size_t central = 30 + n + extra + std::string(c.label).size();
+    const uint16_t flags = c.utf8 ? 0x0800 : 0;
+    EXPECT_EQ(U16At(zip, 6), flags);
+    EXPECT_EQ(U16At(zip, central + 8), flags);
+    EXPECT_EQ(zip.substr(30, n), c.bytes);
+    EXPECT_EQ(zip.substr(central + 46, n), c.bytes);
+    ASSERT_EQ(U16At(zip, 28), extra);
+    const std::string field = zip.substr(30 + n, extra);
+    EXPECT_EQ(field, zip.substr(central + 46 + n, extra));
+    EXPECT_EQ(field.substr(0, 2), "NU");
+    EXPECT_EQ(U16At(field, 2), extra - 4);
+    EXPECT_EQ(field.substr(4, 4), "NUCX");
+    EXPECT_EQ(U32At(field, 8), name.size());
+    for (size_t i = 0; i < name.size(); ++i)
+      EXPECT_EQ(U16At(field, 12 + 2 * i), name[i]);
+    EXPECT_EQ(PeerCheck(package, {{c.peerName, source}}), "OK");
+    std::filesystem::remove(source);
+  }
+}
+
+TEST_F(NamesTest, StoredNameIsTheFileNameWithoutOneTrailingDot) {
+  EXPECT_EQ(StoredFileName("/a/b/my_tweak.plg"), u"my_tweak.plg");
+  EXPECT_EQ(StoredFileName("/a/b/name."), u"name");
+  EXPECT_EQ(StoredFileName("/a/b/name.."), u"name.");
+}
+
+TEST_F(NamesTest, WithoutOemFileNamesTheBytesStayAnsi) {
+  const EntryNameBytes encoded = EncodeEntryName(u"caf\u00E9.plg", false);
+  EXPECT_EQ(encoded.bytes, "caf\xE9.plg");
+  EXPECT_FALSE(encoded.utf8);
+}
+
+}  // namespace
+}  // namespace pw::test
