@@ -1,0 +1,15 @@
+// Writes the plugin descriptor: three UTF-16LE lines after a byte-order mark.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace pw {
+
+// Creates (or replaces) the descriptor at path: the plugin name, the description without
+// its CR LF pairs, and the repository name, each line ended by CR LF.
+// Raises FileCreateError or StreamWriteError.
+void WriteDescriptor(const std::filesystem::path& path, std::u16string_view setName,
+                     std::u16string_view setDescr, std::u16string_view setUid);
+
+}  // namespace pw

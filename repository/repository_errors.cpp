@@ -1,0 +1,13 @@
+// Message texts of the plugin-file errors.
+#include "repository/repository_errors.h"
+
+namespace pw {
+
+DataError::DataError(uint64_t offset, const std::string& problem)
+    : Error(problem + " (offset " + std::to_string(offset) + ")"), offset_(offset) {}
+
+RepositoryFileError::RepositoryFileError(const std::filesystem::path& path, const DataError& cause)
+    : Error("Damaged repository file \"" + PathText(path) + "\": " + cause.what()),
+      offset_(cause.Offset()) {}
+
+}  // namespace pw
