@@ -75,6 +75,18 @@ Button* NewButton(QWidget* parent, const char* name, const QString& caption) {
   return button;
 }
 
+// A button that carries a change mark: wide enough for its bold caption, so that marking
+// it does not shift its neighbours.
+QPushButton* NewMarkedButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = NewButton<QPushButton>(parent, name, caption);
+  QFont bold = button->font();
+  bold.setBold(true);
+  const int extra = QFontMetrics(bold).horizontalAdvance(caption) -
+                    button->fontMetrics().horizontalAdvance(caption);
+  button->setMinimumWidth(button->sizeHint().width() + extra);
+  return button;
+}
+
 QToolButton* NewArrow(QWidget* parent, const char* name, Qt::ArrowType arrow) {
   auto* button = Named(new QToolButton(parent), name);
   button->setArrowType(arrow);
@@ -193,8 +205,8 @@ void TForm1::BuildItemEditor(QVBoxLayout* column) {
 void TForm1::BuildItemList(QVBoxLayout* column) {
   QWidget* pane = column->parentWidget();
   auto* buttons = Row(column);
-  Button4 = NewButton<QPushButton>(pane, "Button4", QStringLiteral("Add item"));
-  Button6 = NewButton<QPushButton>(pane, "Button6", QStringLiteral("Save item"));
+  Button4 = NewMarkedButton(pane, "Button4", QStringLiteral("Add item"));
+  Button6 = NewMarkedButton(pane, "Button6", QStringLiteral("Save item"));
   Button3 = NewButton<QPushButton>(pane, "Button3", QStringLiteral("Remove item"));
   IncKey = NewButton<QCheckBox>(pane, "IncKey", QStringLiteral("increase key number"));
   SetHint(IncKey, QStringLiteral("После добавления твика увеличится номер ключа для добавления "
@@ -321,8 +333,8 @@ void TForm1::BuildSelectionPanel() {
   grid->addWidget(NewComboValue, 1, 1);
 
   auto* buttons = Row(column);
-  Button1 = NewButton<QPushButton>(GroupBox1, "Button1", QStringLiteral("Add value"));
-  Button7 = NewButton<QPushButton>(GroupBox1, "Button7", QStringLiteral("Save value"));
+  Button1 = NewMarkedButton(GroupBox1, "Button1", QStringLiteral("Add value"));
+  Button7 = NewMarkedButton(GroupBox1, "Button7", QStringLiteral("Save value"));
   buttons->addWidget(Button1);
   buttons->addWidget(Button7);
   buttons->addStretch(1);
