@@ -24,7 +24,6 @@ class QVBoxLayout;
 namespace pw {
 
 class ListBox;
-
 class TForm1;
 
 // What the program hands the window when it creates it.
@@ -168,7 +167,8 @@ class TForm1 : public QWidget, public UserPrompts {
   QCheckBox* CheckBox2;
   QPushButton* Button2;
 
-  // Plugin fields and commands.
+  // Plugin fields and commands. Button11, Button12 and Button13 get their click handlers
+  // from the save, open and file association commands.
   QLineEdit* SetName;
   QPlainTextEdit* SetDescr;
   QLineEdit* PluginName;

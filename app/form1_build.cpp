@@ -21,6 +21,8 @@ namespace {
 
 constexpr int kMargin = 8;
 constexpr int kRowSpacing = 6;
+constexpr int kFirstRepeatMs = 400;
+constexpr int kRepeatMs = 100;
 constexpr int kPanelWidth = TForm1::kWideWidth - TForm1::kNarrowWidth - kMargin;
 const QColor kInfoColour(128, 0, 0);
 
@@ -44,8 +46,10 @@ QLineEdit* NewEdit(QWidget* parent, const char* name, const QString& text) {
   return edit;
 }
 
-QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& text, int lines) {
+QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& text, const QFont& font,
+                        int lines) {
   auto* memo = Named(new QPlainTextEdit(parent), name);
+  memo->setFont(font);
   memo->setPlainText(text);
   memo->setTabChangesFocus(true);
   const int frame =
@@ -91,8 +95,8 @@ QToolButton* NewArrow(QWidget* parent, const char* name, Qt::ArrowType arrow) {
   auto* button = Named(new QToolButton(parent), name);
   button->setArrowType(arrow);
   button->setAutoRepeat(true);
-  button->setAutoRepeatDelay(400);
-  button->setAutoRepeatInterval(100);
+  button->setAutoRepeatDelay(kFirstRepeatMs);
+  button->setAutoRepeatInterval(kRepeatMs);
   return button;
 }
 
@@ -138,8 +142,7 @@ void TForm1::BuildItemEditor(QVBoxLayout* column) {
   SetHint(TweakName, QStringLiteral("Tweak item name"));
   column->addWidget(TweakName);
 
-  TweakDescr = NewMemo(pane, "TweakDescr", QStringLiteral("Tweak item description\n"), 3);
-  TweakDescr->setFont(nameFont);
+  TweakDescr = NewMemo(pane, "TweakDescr", QStringLiteral("Tweak item description\n"), nameFont, 3);
   SetHint(TweakDescr, QStringLiteral("Tweak item description"));
   column->addWidget(TweakDescr);
 
@@ -249,8 +252,7 @@ void TForm1::BuildPluginFields(QVBoxLayout* column) {
   SetName->setFont(nameFont);
   grid->addWidget(NewLabel(pane, "SetNameLabel", QStringLiteral("Plugin name:"), SetName), 0, 0);
   grid->addWidget(SetName, 0, 1, 1, 3);
-  SetDescr = NewMemo(pane, "SetDescr", QStringLiteral("Descriprion\n"), 3);
-  SetDescr->setFont(nameFont);
+  SetDescr = NewMemo(pane, "SetDescr", QStringLiteral("Descriprion\n"), nameFont, 3);
   grid->addWidget(NewLabel(pane, "SetDescrLabel", QStringLiteral("Description:"), SetDescr), 1, 0,
                   Qt::AlignTop);
   grid->addWidget(SetDescr, 1, 1, 1, 3);
