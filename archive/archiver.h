@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,13 @@ class TZFBaseArchiver {
 
   void CreateArchive(uint16_t Mode);
   void OpenExistingArchive(uint16_t Mode);  // reading side
+  // The search from F's state on; fills F and returns true when an entry is found.
+  bool SearchFrom(TZFArchiveItem& F);
+  // Extraction of the tagged entries, and of one entry into the target folder.
+  void ProcessTagged(std::optional<size_t> only);
+  TZFAction ExtractWithAttempts(TDirItem& item);
+  void ExtractEntry(TDirItem& item, const std::u16string& name);
+  void DecompressEntry(TDirItem& item, FileStream& output);
   void ReleaseArchive();
 
   void GatherFiles(const std::filesystem::path& FileMask, uint32_t SearchAttr,

@@ -44,9 +44,4 @@ void TZFBaseArchiver::ReleaseArchive() {
   FCompressedStream.reset();
 }
 
-// Stands until the reading side brings directory loading; it replaces this definition.
-void TZFBaseArchiver::OpenExistingArchive(uint16_t) {
-  throw Error("Opening an existing archive is not available in this build");
-}
-
 }  // namespace pw

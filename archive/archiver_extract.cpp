@@ -1,0 +1,208 @@
+// ExtractFiles: tagging the entries by the search, then extracting each with its attempts.
+#include <algorithm>
+#include <mutex>
+#include <system_error>
+
+#include "archive/archiver.h"
+#include "archive/entry_decompress.h"
+#include "archive/entry_password.h"
+#include "archive/entry_read.h"
+#include "archive/output_name.h"
+#include "archive/process_lock.h"
+#include "archive/removable_drive.h"
+#include "platform/dos_time.h"
+#include "platform/file_info.h"
+#include "platform/file_stream.h"
+
+namespace pw {
+namespace {
+
+constexpr uint32_t kDirectoryAttribute = 0x10;
+constexpr uint16_t kEncryptedFlag = 0x0001;
+constexpr size_t kLocalHeaderSize = 30;
+
+bool NeedsSearchTagging(const TZFOptions& options, const std::u16string& mask, int32_t attributes,
+                        const std::u16string& exclusion) {
+  return options.Recurse || mask.find_first_of(u"*?") != std::u16string::npos ||
+         !exclusion.empty() || attributes != static_cast<int32_t>(zf::kDefaultSearchAttr);
+}
+
+std::u16string WithBackslashes(std::u16string name) {
+  std::replace(name.begin(), name.end(), u'/', u'\\');
+  return name;
+}
+
+// An existing file at the output path is replaced, read-only or not; a folder stays and makes
+// the creation fail. A symbolic link is removed itself, never what it points to.
+void RemoveExistingOutput(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto status = std::filesystem::symlink_status(path, error);
+  if (error || !std::filesystem::exists(status) || std::filesystem::is_directory(status))
+    return;
+  if (!std::filesystem::is_symlink(status))
+    SetFileAttributeWord(path, 0);
+  std::filesystem::remove(path, error);
+}
+
+// Where the entry's data start and how many bytes they take, from its local header.
+EntryDataSpan LocateData(FileStream& archive, const TDirItem& item, int64_t centralDirOffset) {
+  const TZFZipCentralDir& central = item.CentralDir;
+  const uint64_t headerOffset =
+      central.relOffsetLH == zf::kZip64Marker ? item.Zip64ExtInfo.relOffsetLH : central.relOffsetLH;
+  const uint64_t fileSize = static_cast<uint64_t>(archive.Size());
+  if (headerOffset > fileSize || fileSize - headerOffset < kLocalHeaderSize)
+    throw StreamReadError();
+  unsigned char header[kLocalHeaderSize];
+  archive.Seek(static_cast<int64_t>(headerOffset));
+  archive.ReadExact(header, sizeof header);
+  const uint64_t nameLength = header[26] | (header[27] << 8);
+  const uint64_t extraLength = header[28] | (header[29] << 8);
+  EntryDataSpan span;
+  span.start = static_cast<int64_t>(headerOffset + kLocalHeaderSize + nameLength + extraLength);
+  const bool zip64Sizes = central.compSize == zf::kZip64Marker;
+  span.compressedSize = zip64Sizes ? item.Zip64ExtInfo.compSize : central.compSize;
+  span.uncompressedSize =
+      central.unCompSize == zf::kZip64Marker ? item.Zip64ExtInfo.uncompSize : central.unCompSize;
+  const int64_t room = std::max<int64_t>(centralDirOffset - span.start, 0);
+  span.compressedSize = std::min(span.compressedSize, static_cast<uint64_t>(room));
+  return span;
+}
+
+// Time stamp, flush and close, then delete or give the attributes; results are not checked.
+void FinishOutput(std::unique_ptr<FileStream>& output, const std::filesystem::path& path,
+                  const TDirItem& item, const TZFOptions& options, bool keep) {
+  const TZFZipCentralDir& central = item.CentralDir;
+  if (options.FlushBuffers && IsOnRemovableDrive(path))
+    output->Flush();
+  output.reset();
+  std::error_code error;
+  if (!keep) {
+    std::filesystem::remove(path, error);
+    return;
+  }
+  const uint32_t stamp = (uint32_t{central.lastModDate} << 16) | central.lastModTime;
+  if (const auto time = DosDateTimeToFileTime(stamp))
+    std::filesystem::last_write_time(path, *time, error);
+  if (options.SetAttributes)
+    SetFileAttributeWord(path, central.externalAttr);
+}
+
+}  // namespace
+
+void TZFBaseArchiver::ExtractFiles(const std::u16string& FileMask, int32_t SearchAttr,
+                                   const std::u16string& ExclusionMask) {
+  if (!FActive || !FDMHandle)
+    Raise(zf_native::kArchiveNotOpen);
+  if (InUpdate())
+    Raise(zf_native::kUpdateNotEnded);
+  TZFDirArray& dir = FDMHandle->CDir;
+  TZFArchiveItem found;
+  if (NeedsSearchTagging(Options, FileMask, SearchAttr, ExclusionMask)) {
+    for (TDirItem& item : dir)
+      item.Tagged = false;
+    for (bool more = FindFirst(FileMask, found, SearchAttr, ExclusionMask); more;
+         more = FindNext(found))
+      dir[static_cast<size_t>(found.Handle.ItemNo)].Tagged = true;
+    ProcessTagged(std::nullopt);
+  } else if (FindFirst(FileMask, found, SearchAttr, ExclusionMask)) {
+    dir[static_cast<size_t>(found.Handle.ItemNo)].Tagged = true;
+    ProcessTagged(static_cast<size_t>(found.Handle.ItemNo));
+  }
+}
+
+void TZFBaseArchiver::ProcessTagged(std::optional<size_t> only) {
+  std::lock_guard lock(ArchiverProcessLock());
+  TZFDirArray& dir = FDMHandle->CDir;
+  FProcessedFileNo = 0;
+  FProcessedFileCount =
+      only ? 1 : static_cast<int32_t>(std::count_if(dir.begin(), dir.end(), [](const TDirItem& i) {
+        return i.Tagged;
+      }));
+  FProgressCancel = false;
+  FProgressEnabled = true;
+  bool stopped = false;
+  const size_t first = only.value_or(0);
+  const size_t last = only ? first + 1 : dir.Count();
+  for (size_t i = first; i < last && !stopped; ++i) {
+    if (!dir[i].Tagged)
+      continue;
+    stopped = ExtractWithAttempts(dir[i]) == fxaAbort || FProgressCancel;
+  }
+  FProgressEnabled = false;
+  if (stopped)
+    CancelUpdate();
+}
+
+TZFAction TZFBaseArchiver::ExtractWithAttempts(TDirItem& item) {
+  item.Operation = poExtract;
+  const std::u16string name = WithBackslashes(item.Name);
+  TZFAction decision = fxaIgnore;
+  do {
+    decision = fxaIgnore;
+    try {
+      if (FCurrentDir.empty())
+        FCurrentDir = std::filesystem::current_path();
+      ExtractEntry(item, name);
+      if (!FProgressCancel)
+        ++FProcessedFileNo;
+    } catch (const EZFException& error) {
+      decision = ProcessFileFailure(name, poExtract, error);
+    }
+  } while (decision == fxaRetry);
+  return decision;
+}
+
+void TZFBaseArchiver::ExtractEntry(TDirItem& item, const std::u16string& name) {
+  const TZFZipCentralDir& central = item.CentralDir;
+  if ((central.externalAttr & kDirectoryAttribute) || item.Name.ends_with(u'/'))
+    return;
+  const std::optional<std::filesystem::path> fileName = OutputFileName(name);
+  if (!fileName)
+    return;
+  const std::filesystem::path path = (BaseDir.empty() ? FCurrentDir : BaseDir) / *fileName;
+  RemoveExistingOutput(path);
+  std::unique_ptr<FileStream> output;
+  try {
+    output = std::make_unique<FileStream>(path, file_mode::kCreate);
+  } catch (const Error&) {
+    Raise(zf_native::kCannotCreateOutput, {PathText(path)});
+  }
+  bool succeeded = false;
+  try {
+    DecompressEntry(item, *output);
+    succeeded = !FSkipFile && !FProgressCancel;
+  } catch (...) {
+    FinishOutput(output, path, item, Options, false);
+    throw;
+  }
+  FinishOutput(output, path, item, Options, succeeded);
+}
+
+void TZFBaseArchiver::DecompressEntry(TDirItem& item, FileStream& output) {
+  const TZFZipCentralDir& central = item.CentralDir;
+  const EntryDataSpan span = LocateData(*FCompressedStream, item, FDMHandle->CentralDirOffset);
+  FProgressMax = span.uncompressedSize == 0 ? 2 : static_cast<int64_t>(span.uncompressedSize);
+  FSkipFile = false;
+  if (central.compMethod == zf::kMethodDeflate64)
+    throw EZFException(zf_native::kDeflate64);
+  if (central.compMethod != zf::kMethodStored && central.compMethod != zf::kMethodDeflate)
+    Raise(zf_native::kBadSizeOrChecksum);
+  const bool encrypted = (central.genPurposeFlag & kEncryptedFlag) != 0;
+  if (encrypted) {
+    FSkipFile =
+        SettlePassword(FPrompts, WithBackslashes(item.Name), Password, FSuppressPasswordEvent);
+    if (FSkipFile)
+      return;
+  }
+  const TransferResult result = central.compMethod == zf::kMethodStored
+                                    ? TransferStored(*FCompressedStream, span, output)
+                                    : TransferDeflated(*FCompressedStream, span, output);
+  // Without a cipher an encrypted entry can never be checked; a plain one must carry the
+  // checksum of what it gave, so damaged data never pass as good.
+  const bool intact = result.complete && result.written == span.uncompressedSize && !encrypted &&
+                      result.crc32 == central.crc32;
+  if (!intact && !FProgressCancel && !ExtractCorruptedFiles)
+    Raise(zf_native::kBadSizeOrChecksum);
+}
+
+}  // namespace pw

@@ -1,0 +1,205 @@
+// Opening archives — ours and Python zipfile's — and reading back their directory and data.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <map>
+
+#include "archive/archiver.h"
+#include "archive_test_support.h"
+#include "platform/dos_time.h"
+#include "platform/fault_injection.h"
+#include "platform/file_info.h"
+#include "platform/file_stream.h"
+#include "zip_builder.h"
+
+namespace pw::test {
+namespace {
+
+using Contents = std::map<std::string, std::string>;
+
+Contents FolderContents(const std::filesystem::path& folder) {
+  Contents contents;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    contents[entry.path().filename().string()] = ReadFile(entry.path());
+  return contents;
+}
+
+class ReadBackTest : public ArchiveTest {
+ protected:
+  // Opens without a mode, with the settings opening a plugin uses.
+  void Open(TZFBaseArchiver& archiver, const std::filesystem::path& path) {
+    ConfigureAsSaving(archiver);
+    archiver.FileName = path;
+    archiver.OpenArchive();
+  }
+  Contents ExtractAll(TZFBaseArchiver& archiver, const std::string& folder) {
+    const auto target = dir_ / folder;
+    std::filesystem::create_directories(target);
+    archiver.BaseDir = target;
+    archiver.ExtractFiles(u"*", zf::kDefaultSearchAttr, u"");
+    return FolderContents(target);
+  }
+  std::vector<TZFArchiveItem> FindAll(TZFBaseArchiver& archiver) {
+    std::vector<TZFArchiveItem> found;
+    TZFArchiveItem item;
+    for (bool more = archiver.FindFirst(u"*.*", item, 495, u""); more;
+         more = archiver.FindNext(item))
+      found.push_back(item);
+    EXPECT_FALSE(archiver.FindNext(item));  // and again after the end
+    return found;
+  }
+  int OpenFailure(const std::string& bytes) {
+    const auto path = dir_ / "broken.zip";
+    WriteFile(path, bytes);
+    TZFBaseArchiver archiver;
+    try {
+      Open(archiver, path);
+    } catch (const EZFException& error) {
+      EXPECT_FALSE(archiver.Active());
+      return error.NativeError;
+    }
+    return 0;
+  }
+};
+
+TEST_F(ReadBackTest, OwnPackageGivesBackItsEntriesTimesAndAttributes) {
+  const Contents sources = {{"my_tweak.plg", std::string("\xFF\xFE"
+                                                         "d\0e\0",
+                                                         6)},
+                            {"fac00000.cre", std::string(5000, '\x07')}};
+  const auto package = dir_ / "my_tweak.qvx";
+  {
+    TZFBaseArchiver writer;
+    ConfigureAsSaving(writer);
+    writer.FileName = package;
+    writer.OpenArchive(file_mode::kCreate);
+    for (const auto& [name, bytes] : sources) {
+      WriteFile(dir_ / name, bytes);
+      writer.AddFiles(dir_ / name);
+    }
+    writer.CloseArchive();
+  }
+  TZFBaseArchiver reader;
+  Open(reader, package);
+  EXPECT_EQ(reader.FileOpenMode(), file_mode::kReadWriteDenyWrite);
+  const auto found = FindAll(reader);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].FileName, u"fac00000.cre");  // AddFiles order: the map's order
+  EXPECT_EQ(found[1].FileName, u"my_tweak.plg");
+  for (const TZFArchiveItem& item : found) {
+    EXPECT_EQ(item.StoredPath, u"");
+    EXPECT_FALSE(item.Encrypted);
+    EXPECT_EQ(item.CompressionRate, 0);
+  }
+  EXPECT_EQ(found[0].UncompressedSize, 5000);
+  EXPECT_EQ(ExtractAll(reader, "out"), sources);
+  for (const TZFArchiveItem& item : found) {
+    const auto info = FindFile(dir_ / "out" / std::filesystem::path(item.FileName));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->attributes, 0x20u);
+    const uint32_t stamp = (uint32_t{item.LastModFileDate} << 16) | item.LastModFileTime;
+    EXPECT_EQ(info->lastWrite, DosDateTimeToFileTime(stamp));
+  }
+}
+
+// Names with the size and a hash of the bytes, so a failure prints briefly.
+std::map<std::string, std::string> Digest(const Contents& contents) {
+  std::map<std::string, std::string> digest;
+  for (const auto& [name, bytes] : contents)
+    digest[name] = std::to_string(bytes.size()) + " bytes, hash " +
+                   std::to_string(std::hash<std::string>{}(bytes));
+  return digest;
+}
+
+TEST_F(ReadBackTest, ArchivesMadeByPythonZipfileOpenAndExtract) {
+  const auto peer = dir_ / "peer";
+  const std::string command =
+      std::string(PW_PYTHON) + " " + PW_MAKE_PEER_ARCHIVES + " '" + peer.string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  for (const char* name : {"plain.zip", "comment.zip", "prepended.zip", "appended.zip",
+                           "descriptors.zip", "zip64.zip"}) {
+    SCOPED_TRACE(name);
+    TZFBaseArchiver archiver;
+    Open(archiver, peer / name);
+    Contents expected = FolderContents(peer / (std::string(name) + ".expected"));
+    // Bytes after the end record make the directory come from the local headers, where an
+    // entry without data counts as a folder.
+    if (std::string(name) == "appended.zip")
+      expected.erase("empty.txt");
+    EXPECT_EQ(Digest(ExtractAll(archiver, std::string("out_") + name)), Digest(expected));
+  }
+}
+
+TEST_F(ReadBackTest, StubInFrontShiftsTheOffsets) {
+  const std::string stub(777, 'S');
+  const auto path = dir_ / "stub.zip";
+  WriteFile(path, stub + BuildArchive({TrueEntry("a.txt", "alpha")}));
+  TZFBaseArchiver archiver;
+  Open(archiver, path);
+  EXPECT_EQ(archiver.DMHandle()->StubSize, 777);
+  EXPECT_EQ(ExtractAll(archiver, "out"), (Contents{{"a.txt", "alpha"}}));
+}
+
+TEST_F(ReadBackTest, BrokenArchivesFailWithTheirNativeErrors) {
+  std::string zip64WithoutRecord = BuildArchive({TrueEntry("a.txt", "alpha")});
+  std::string locator("PK\x06\x07", 4);
+  locator += std::string(16, '\0');  // points at offset 0, where no Zip64 end record stands
+  zip64WithoutRecord.insert(zip64WithoutRecord.size() - 22, locator);
+  const struct {
+    const char* what;
+    std::string bytes;
+    int native;
+  } cases[] = {
+      {"empty file", "", 35},
+      {"no local header", "plain text, not an archive at all", 35},
+      {"Zip64 locator without its record", zip64WithoutRecord, 40},
+      {"an entry named with nothing before others",
+       BuildArchive({TrueEntry("", "x"), TrueEntry("b.txt", "y")}), 59},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(OpenFailure(c.bytes), c.native);
+  }
+}
+
+TEST_F(ReadBackTest, MissingPathGivesTheEmptyArchiveAndReadOnlyOpensToRead) {
+  const auto path = dir_ / "new.qvx";
+  {
+    TZFBaseArchiver archiver;
+    Open(archiver, path);
+    TZFArchiveItem item;
+    EXPECT_FALSE(archiver.FindFirst(u"*.*", item, 495, u""));
+    EXPECT_TRUE(ExtractAll(archiver, "out").empty());
+    archiver.CloseArchive();
+  }
+  EXPECT_EQ(std::filesystem::file_size(path), 22u);
+  // A file that refuses to be opened for writing, as a read-only one does (even for root).
+  faults::ScopedFaults readOnly({.pathPart = "new.qvx", .failOpen = true, .times = 1});
+  TZFBaseArchiver archiver;
+  Open(archiver, path);
+  EXPECT_EQ(archiver.FileOpenMode(), file_mode::kReadShareAll);
+  archiver.CloseArchive();
+  EXPECT_EQ(std::filesystem::file_size(path), 22u);
+}
+
+TEST_F(ReadBackTest, SearchSkipsFoldersAndNestedEntriesAndKeepsCaseTwins) {
+  BuiltEntry folder = TrueEntry("sub/", "");
+  folder.externalAttr = 0x10;
+  const auto path = dir_ / "mixed.zip";
+  WriteFile(path, BuildArchive({TrueEntry("Read.me", "1"), folder, TrueEntry("sub/in.txt", "2"),
+                                TrueEntry("READ.ME", "3"), TrueEntry("noext", "4")}));
+  TZFBaseArchiver archiver;
+  Open(archiver, path);
+  std::vector<std::u16string> names;
+  for (const TZFArchiveItem& item : FindAll(archiver))
+    names.push_back(item.FileName);
+  EXPECT_EQ(names, (std::vector<std::u16string>{u"Read.me", u"READ.ME", u"noext"}));
+  TZFArchiveItem item;
+  ASSERT_TRUE(archiver.FindFirst(u"sub\\in.txt", item, 495, u""));  // by name, no wildcards
+  EXPECT_EQ(item.StoredPath, u"sub\\");
+  EXPECT_EQ(item.FileName, u"in.txt");
+}
+
+}  // namespace
+}  // namespace pw::test
