@@ -10,10 +10,10 @@ namespace pw {
 
 // Every read is checked against the end; a short read raises DataError naming the file
 // offset where the missing bytes were expected.
-class ByteCursor {
+class SettingsByteCursor {
  public:
   // bytes start at fileOffset within their file, so errors name positions in the file.
-  explicit ByteCursor(std::span<const uint8_t> bytes, uint64_t fileOffset = 0)
+  explicit SettingsByteCursor(std::span<const uint8_t> bytes, uint64_t fileOffset = 0)
       : bytes_(bytes), base_(fileOffset) {}
 
   uint8_t U8();

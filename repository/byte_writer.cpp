@@ -3,18 +3,18 @@
 
 namespace pw {
 
-void ByteWriter::U16(uint16_t value) {
+void SettingsByteWriter::U16(uint16_t value) {
   const uint8_t bytes[] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
   Bytes(bytes);
 }
 
-void ByteWriter::U32(uint32_t value) {
+void SettingsByteWriter::U32(uint32_t value) {
   const uint8_t bytes[] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
                            static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
   Bytes(bytes);
 }
 
-void ByteWriter::Utf16(std::u16string_view text) {
+void SettingsByteWriter::Utf16(std::u16string_view text) {
   const size_t start = bytes_.size();
   bytes_.resize(start + 2 * text.size());
   for (size_t i = 0; i < text.size(); ++i) {

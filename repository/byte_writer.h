@@ -9,7 +9,7 @@
 
 namespace pw {
 
-class ByteWriter {
+class SettingsByteWriter {
  public:
   void Reserve(size_t count) { bytes_.reserve(count); }
   void Clear() { bytes_.clear(); }

@@ -27,7 +27,7 @@ std::u16string WithoutLineBreaks(std::u16string_view text) {
 
 void WriteDescriptor(const std::filesystem::path& path, std::u16string_view setName,
                      std::u16string_view setDescr, std::u16string_view setUid) {
-  ByteWriter out;
+  SettingsByteWriter out;
   out.U16(0xFEFF);
   for (const std::u16string& line :
        {std::u16string(setName), WithoutLineBreaks(setDescr), RepositoryName(setUid)}) {

@@ -36,7 +36,7 @@ std::vector<uint8_t> ReadBytes(FileStream& file, int64_t offset, int64_t count) 
 uint32_t ReadRecordCount(FileStream& file, int64_t fileSize) {
   const auto header =
       ReadBytes(file, 0, std::min<int64_t>(fileSize, static_cast<int64_t>(layout::kHeaderSize)));
-  ByteCursor cursor(header);
+  SettingsByteCursor cursor(header);
   cursor.Skip(layout::kRepositoryUidOffset);
   cursor.U32();  // repository UID, not needed to rebuild the items
   cursor.U32();  // owner UID
@@ -65,7 +65,7 @@ void RepositoryReader::Open(const std::filesystem::path& path) {
     const auto recordsStart = static_cast<int64_t>(
         layout::kHeaderSize + layout::kIndexEntrySize * count + layout::kBetweenIndexAndRecords);
     const auto records = ReadBytes(file, recordsStart, fileSize - recordsStart);
-    ByteCursor cursor(records, static_cast<uint64_t>(recordsStart));
+    SettingsByteCursor cursor(records, static_cast<uint64_t>(recordsStart));
     // Every item takes at least nine records; the count has been checked against the file.
     items.reserve(count / keys::kItemFieldCount);
     CollectedItems collected(items);

@@ -16,12 +16,12 @@ namespace {
 
 using keys::ItemField;
 
-void Write(FileStream& file, const ByteWriter& bytes) {
+void Write(FileStream& file, const SettingsByteWriter& bytes) {
   file.WriteExact(bytes.Data().data(), bytes.Size());
 }
 
-ByteWriter FixedHeader() {
-  ByteWriter out;
+SettingsByteWriter FixedHeader() {
+  SettingsByteWriter out;
   out.U32(layout::kFirstUid);
   out.U32(layout::kSecondUid);
   out.U32(layout::kThirdUid);
@@ -31,8 +31,8 @@ ByteWriter FixedHeader() {
   return out;
 }
 
-ByteWriter RepositoryIdentity(std::u16string_view setUid) {
-  ByteWriter out;
+SettingsByteWriter RepositoryIdentity(std::u16string_view setUid) {
+  SettingsByteWriter out;
   out.U32(RepositoryUid(setUid));
   out.U32(layout::kOwnerUid);
   return out;

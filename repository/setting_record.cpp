@@ -10,7 +10,7 @@ namespace pw {
 namespace {
 
 // Byte count of the text behind a one- or two-byte compact count.
-size_t ReadTextByteCount(ByteCursor& cursor) {
+size_t ReadTextByteCount(SettingsByteCursor& cursor) {
   const uint64_t at = cursor.Offset();
   const uint8_t first = cursor.U8();
   size_t bytes;
@@ -27,7 +27,7 @@ size_t ReadTextByteCount(ByteCursor& cursor) {
 
 }  // namespace
 
-SettingRecord ReadSettingRecord(ByteCursor& cursor) {
+SettingRecord ReadSettingRecord(SettingsByteCursor& cursor) {
   SettingRecord record;
   record.offset = cursor.Offset();
   record.key = cursor.I32();

@@ -7,7 +7,7 @@
 
 namespace pw {
 
-class ByteCursor;
+class SettingsByteCursor;
 
 struct SettingRecord {
   uint64_t offset = 0;  // where the record starts in the file
@@ -18,6 +18,6 @@ struct SettingRecord {
 
 // Reads the record at the cursor. Raises DataError for setting types other than integer and
 // string, for the four-byte length tag, for an odd text byte count and for a short file.
-SettingRecord ReadSettingRecord(ByteCursor& cursor);
+SettingRecord ReadSettingRecord(SettingsByteCursor& cursor);
 
 }  // namespace pw

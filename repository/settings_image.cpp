@@ -7,12 +7,12 @@
 namespace pw {
 namespace {
 
-void AppendPolicy(ByteWriter& out) {
+void AppendPolicy(SettingsByteWriter& out) {
   out.Bytes(layout::kAlwaysPassPolicy);
 }
 
 // The compact count of a counted 8-bit block holding units UTF-16 code units.
-void AppendLengthTag(ByteWriter& out, size_t units) {
+void AppendLengthTag(SettingsByteWriter& out, size_t units) {
   const auto byteCount = static_cast<uint32_t>(2 * units);
   const uint32_t counted = 2 * byteCount + 1;
   if (units <= layout::kOneByteTagMaxUnits)
@@ -49,7 +49,7 @@ void SettingsImage::AddString(int32_t key, std::u16string_view text) {
 
 void SettingsImage::WriteIndex(FileStream& file) const {
   constexpr size_t kEntriesPerChunk = 4096;
-  ByteWriter chunk;
+  SettingsByteWriter chunk;
   chunk.Reserve(kEntriesPerChunk * layout::kIndexEntrySize);
   for (size_t i = 0; i < keys_.size(); ++i) {
     chunk.I32(keys_[i]);
@@ -65,11 +65,11 @@ void SettingsImage::WriteIndex(FileStream& file) const {
 
 void SettingsImage::WriteTo(FileStream& file) const {
   const auto count = static_cast<uint32_t>(keys_.size());
-  ByteWriter countBytes;
+  SettingsByteWriter countBytes;
   countBytes.U32(count);
   file.WriteExact(countBytes.Data().data(), countBytes.Size());
   WriteIndex(file);
-  ByteWriter betweenIndexAndRecords;
+  SettingsByteWriter betweenIndexAndRecords;
   betweenIndexAndRecords.U32(0);  // key-range policies
   AppendPolicy(betweenIndexAndRecords);
   AppendPolicy(betweenIndexAndRecords);
@@ -77,7 +77,7 @@ void SettingsImage::WriteTo(FileStream& file) const {
   betweenIndexAndRecords.U32(count);
   file.WriteExact(betweenIndexAndRecords.Data().data(), betweenIndexAndRecords.Size());
   file.WriteExact(records_.Data().data(), records_.Size());
-  ByteWriter deleted;
+  SettingsByteWriter deleted;
   deleted.U32(0);
   file.WriteExact(deleted.Data().data(), deleted.Size());
 }

@@ -32,7 +32,7 @@ class SettingsImage {
   void WriteIndex(FileStream& file) const;
 
   std::vector<int32_t> keys_;
-  ByteWriter records_;
+  SettingsByteWriter records_;
 };
 
 }  // namespace pw

@@ -1,0 +1,89 @@
+// Saving a plugin: loose files, a package under a temporary name, then the swap.
+#include "package/save_plugin.h"
+
+#include <string>
+#include <system_error>
+
+#include "archive/archiver.h"
+#include "package/plugin_editor.h"
+#include "platform/errors.h"
+#include "platform/file_stream.h"
+#include "platform/text.h"
+#include "platform/user_prompts.h"
+#include "repository/descriptor_writer.h"
+#include "repository/repository_writer.h"
+
+namespace pw {
+namespace {
+
+// A plugin file name names a folder inside the working folder and the files in it; one that
+// holds a separator or is "." or ".." would put them elsewhere.
+void RefuseNameOutsideWorkingFolder(const std::u16string& pluginName) {
+  if (pluginName == u"." || pluginName == u".." ||
+      pluginName.find_first_of(u"/\\") != std::u16string::npos)
+    throw Error("Plugin file \"" + Utf16ToUtf8(pluginName) +
+                "\" cannot be used: a plugin file name must not hold \"/\" or \"\\\" and must "
+                "not be \".\" or \"..\".");
+}
+
+void RemoveQuietly(const std::filesystem::path& path) {
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
+// Packs the two loose files into a package at path, the descriptor first.
+void WritePackage(TZFBaseArchiver& archiver, const std::filesystem::path& path,
+                  const std::filesystem::path& descriptor,
+                  const std::filesystem::path& repository) {
+  archiver.FileName = path;
+  archiver.OpenArchive(file_mode::kCreate);
+  archiver.AddFiles(descriptor, zf::kDefaultSearchAttr, {});
+  archiver.AddFiles(repository, zf::kDefaultSearchAttr, {});
+  archiver.CloseArchive();
+}
+
+}  // namespace
+
+std::filesystem::path PackagePath(const std::filesystem::path& workingFolder,
+                                  const std::u16string& pluginName) {
+  return workingFolder / std::filesystem::path(pluginName) /
+         std::filesystem::path(pluginName + u".qvx");
+}
+
+std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArchiver& archiver,
+                                                const std::filesystem::path& workingFolder,
+                                                UserPrompts& prompts) {
+  if (!editor.ListShowsLines())
+    return std::nullopt;
+  const std::u16string pluginName = editor.FieldText(PluginField::PluginName);
+  const std::u16string setUid = editor.FieldText(PluginField::SetUID);
+  RefuseNameOutsideWorkingFolder(pluginName);
+  const auto folder = workingFolder / std::filesystem::path(pluginName);
+  std::error_code ignored;
+  std::filesystem::create_directory(folder, ignored);
+  const auto descriptor = folder / std::filesystem::path(pluginName + u".plg");
+  const auto repository = folder / std::filesystem::path(u"fac" + setUid + u".cre");
+  WriteDescriptor(descriptor, editor.FieldText(PluginField::SetName),
+                  editor.FieldText(PluginField::SetDescr), setUid);
+  WriteRepository(repository, setUid, editor.Items());
+
+  const auto package = PackagePath(workingFolder, pluginName);
+  auto incoming = package;
+  incoming += ".saving";
+  try {
+    WritePackage(archiver, incoming, descriptor, repository);
+    std::filesystem::rename(incoming, package);
+  } catch (...) {
+    archiver.CloseArchive();
+    RemoveQuietly(incoming);
+    archiver.FileName = package;
+    throw;
+  }
+  archiver.FileName = package;
+  RemoveQuietly(descriptor);
+  RemoveQuietly(repository);
+  prompts.ShowMessage("Готово!");
+  return package;
+}
+
+}  // namespace pw

@@ -1,0 +1,200 @@
+// Saving and opening plugins end to end, through the files on disk and Python's zipfile.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "archive/archiver.h"
+#include "package/open_plugin.h"
+#include "package/package_archiver.h"
+#include "package/save_plugin.h"
+#include "plain_editor.h"
+#include "platform/fault_injection.h"
+#include "platform/file_stream.h"
+#include "repository/descriptor_writer.h"
+#include "repository/repository_writer.h"
+#include "test_files.h"
+
+namespace pw::test {
+namespace {
+
+std::string Bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+std::vector<std::string> Names(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+RepoItems ThreeItems() {
+  return ListOf(
+      {MakeItem(u"Vibra", u"Vibration on keys", u"0x101F876E", u"1", u"255", u"1", u"0", u"1",
+                {{u"Off", u"0"}, {u"On", u"1"}}),
+       MakeItem(u"Имя", u"Unicode text", u"0x10000000", u"2147483647", u"254", u"2", u"0", u"255"),
+       MakeItem(u"Path", u"", u"0x20001234", u"7", u"254", u"5", u"0", u"0")});
+}
+
+class SaveOpenTest : public ScratchFolderTest {
+ protected:
+  void SetUp() override {
+    ScratchFolderTest::SetUp();
+    ConfigurePackageArchiver(archiver_);
+    editor_.items = ThreeItems();
+  }
+  std::optional<std::filesystem::path> Save() {
+    return SavePlugin(editor_, archiver_, dir_, prompts_);
+  }
+  void Open(PlainEditor& editor, const std::filesystem::path& path) {
+    OpenPlugin(editor, archiver_, path, dir_, prompts_);
+  }
+  std::filesystem::path Package() const { return dir_ / "my_tweak" / "my_tweak.qvx"; }
+
+  TZFBaseArchiver archiver_;
+  PlainEditor editor_;
+  RecordingPrompts prompts_;
+};
+
+TEST_F(SaveOpenTest, SaveWritesTheTwoEntriesThatPythonReads) {
+  ASSERT_EQ(Save(), Package());
+  EXPECT_EQ(prompts_.messages, std::vector<std::string>{"Готово!"});
+  EXPECT_EQ(Names(dir_ / "my_tweak"), std::vector<std::string>{"my_tweak.qvx"});
+  // What the two writers give on their own is what the package must hold.
+  const auto reference = dir_ / "reference";
+  std::filesystem::create_directory(reference);
+  WriteDescriptor(reference / "my_tweak.plg", editor_.setName, editor_.setDescr, editor_.setUid);
+  WriteRepository(reference / "fac00000.cre", editor_.setUid, editor_.items);
+  const auto s1 = std::filesystem::file_size(reference / "my_tweak.plg");
+  const auto s2 = std::filesystem::file_size(reference / "fac00000.cre");
+  EXPECT_EQ(std::filesystem::file_size(Package()), 366 + s1 + s2);
+  const std::string peer = std::string(PW_PYTHON) + " " + PW_ZIP_PEER + " '" + Package().string() +
+                           "' my_tweak.plg='" + (reference / "my_tweak.plg").string() +
+                           "' fac00000.cre='" + (reference / "fac00000.cre").string() +
+                           "' > /dev/null";
+  EXPECT_EQ(std::system(peer.c_str()), 0);
+
+  ASSERT_EQ(Save(), Package());  // again: replaced, two entries, not four
+  EXPECT_EQ(std::filesystem::file_size(Package()), 366 + s1 + s2);
+  EXPECT_EQ(Names(dir_ / "my_tweak"), std::vector<std::string>{"my_tweak.qvx"});
+}
+
+TEST_F(SaveOpenTest, EmptyListSavesNothingAndSaysNothing) {
+  editor_.items = RepoItems();
+  EXPECT_EQ(Save(), std::nullopt);
+  EXPECT_TRUE(prompts_.messages.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "my_tweak"));
+}
+
+TEST_F(SaveOpenTest, FailedSavesLeaveTheEarlierPackageAsItWas) {
+  ASSERT_TRUE(Save());
+  const std::string before = Bytes(Package());
+  prompts_.messages.clear();
+  editor_.items = ListOf({MakeItem(u"x", u"", u"0x1", u"1", u"1x", u"1", u"0", u"1")});
+  EXPECT_THROW(Save(), ConversionError);
+  EXPECT_EQ(Bytes(Package()), before);
+  editor_.items = ThreeItems();
+  {
+    faults::ScopedFaults unwritable({.pathPart = ".qvx.saving", .failOpen = true});
+    EXPECT_THROW(Save(), Error);
+  }
+  {
+    faults::ScopedFaults full({.pathPart = ".qvx.saving", .sizeLimit = 300});
+    EXPECT_NO_THROW(Save());  // the archive's failure decision answers Abort, as asked
+  }
+  ASSERT_FALSE(prompts_.messages.empty());
+  EXPECT_NE(prompts_.messages.front().find("possibly disk is full"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "my_tweak" / "my_tweak.qvx.saving"));
+}
+
+TEST_F(SaveOpenTest, PluginFileNamesThatLeaveTheWorkingFolderAreRefused) {
+  for (const char16_t* name : {u"..", u".", u"a/b", u"a\\b", u"../up"}) {
+    editor_.pluginName = name;
+    EXPECT_THROW(Save(), Error);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir_));
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(SaveOpenTest, OpenGivesBackItemsAndFieldsInReplaceAndJoinMode) {
+  editor_.setDescr = u"First line\r\nsecond line";
+  ASSERT_TRUE(Save());
+  PlainEditor opened;
+  opened.pluginName = u"other";
+  opened.items = ListOf({MakeItem(u"old", u"", u"0x1", u"1", u"255", u"1", u"0", u"1")});
+  Open(opened, Package());
+  EXPECT_EQ(opened.items.All(), editor_.items.All());
+  EXPECT_EQ(opened.clears, 1);
+  EXPECT_EQ(opened.pluginName, u"my_tweak");
+  EXPECT_EQ(opened.setName, u"Plugin name");
+  EXPECT_EQ(opened.setDescr, u"First linesecond line");
+  EXPECT_EQ(opened.setUid, u"00000");
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "temp"));
+
+  opened.join = true;
+  Open(opened, Package());
+  EXPECT_EQ(opened.items.Count(), 6u);
+  EXPECT_EQ(opened.clears, 1);
+  EXPECT_EQ(prompts_.messages, std::vector<std::string>{"Готово!"});
+}
+
+TEST_F(SaveOpenTest, PackagesThatCannotBeParsed) {
+  ASSERT_TRUE(Save());
+  const auto upper = dir_ / "x.QVX";
+  std::filesystem::copy_file(Package(), upper);
+  // A package with only the repository file, and one whose descriptor names a file elsewhere.
+  const auto loose = dir_ / "loose";
+  std::filesystem::create_directory(loose);
+  WriteRepository(loose / "fac00000.cre", u"00000", editor_.items);
+  WriteDescriptor(loose / "evil.plg", u"n", u"d", u"/../../x");
+  const auto build = [&](const char* name, std::vector<std::filesystem::path> files) {
+    const auto path = dir_ / name;
+    archiver_.FileName = path;
+    archiver_.OpenArchive(file_mode::kCreate);
+    for (const auto& file : files)
+      archiver_.AddFiles(file);
+    archiver_.CloseArchive();
+    return path;
+  };
+  const auto noDescriptor = build("nodescriptor.qvx", {loose / "fac00000.cre"});
+  const auto evil = build("evil.qvx", {loose / "evil.plg", loose / "fac00000.cre"});
+  const auto missing = dir_ / "missing.qvx";
+  for (const auto& path : {upper, std::filesystem::path(), noDescriptor, evil, missing}) {
+    SCOPED_TRACE(path.string());
+    PlainEditor opened;
+    opened.items = ThreeItems();
+    prompts_.messages.clear();
+    Open(opened, path);
+    EXPECT_EQ(prompts_.messages, std::vector<std::string>{"Cant parse plugin file!"});
+    EXPECT_EQ(opened.items.All(), ThreeItems().All());
+    EXPECT_EQ(opened.clears, 0);
+  }
+  EXPECT_EQ(std::filesystem::file_size(missing), 22u);  // the new empty package stays
+}
+
+TEST_F(SaveOpenTest, TheTemporaryFolderIsClearedOfStaleReadOnlyAndLinkedFiles) {
+  ASSERT_TRUE(Save());
+  const auto temp = dir_ / "temp";
+  std::filesystem::create_directories(temp / "stale" / "deeper");
+  std::ofstream(temp / "stale" / "deeper" / "old.plg") << "stale";
+  std::ofstream(temp / "readonly.txt") << "r";
+  std::filesystem::permissions(temp / "readonly.txt", std::filesystem::perms::owner_read);
+  const auto outside = dir_ / "outside";
+  std::filesystem::create_directory(outside);
+  std::ofstream(outside / "keep.txt") << "keep";
+  std::filesystem::create_directory_symlink(outside, temp / "link");
+  PlainEditor opened;
+  Open(opened, Package());
+  EXPECT_EQ(opened.items.All(), editor_.items.All());
+  EXPECT_FALSE(std::filesystem::exists(temp));
+  EXPECT_EQ(Bytes(outside / "keep.txt"), "keep");
+}
+
+}  // namespace
+}  // namespace pw::test
