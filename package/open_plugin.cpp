@@ -65,6 +65,7 @@ void OpenPlugin(PluginEditor& editor, TZFBaseArchiver& archiver, const std::file
                 const std::filesystem::path& workingFolder, UserPrompts& prompts) {
   const auto temp = workingFolder / "temp";
   std::filesystem::path repository;
+  archiver.SetUserPrompts(&prompts);
   if (EndsWith(path, u".qvx"))
     repository = ExtractAndReadDescriptors(editor, archiver, path, temp);
   // A link left in the temporary folder names no file of this package.

@@ -68,6 +68,7 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
   WriteRepository(repository, setUid, editor.Items());
 
   const auto package = PackagePath(workingFolder, pluginName);
+  archiver.SetUserPrompts(&prompts);
   auto incoming = package;
   incoming += ".saving";
   try {
