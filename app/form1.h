@@ -6,8 +6,13 @@
 #include <exception>
 #include <functional>
 
+#include <filesystem>
+#include <memory>
+#include <optional>
+
 #include "app/model/repo_items.h"
 #include "app/open_dialog.h"
+#include "package/plugin_editor.h"
 #include "platform/user_prompts.h"
 
 class QCheckBox;
@@ -32,9 +37,16 @@ struct FormStartup {
   // Opens the package named as the program's only argument, without the dialog.
   std::function<void(TForm1& form, const QString& path)> openAtStart;
   UserPrompts* prompts = nullptr;  // nullptr: the window's own dialogs
+  // Runs the open-file dialog; no value when the user cancels. Empty: the toolkit's dialog.
+  std::function<std::optional<QString>(const OpenDialogSettings& dialog)> runOpenDialog;
+  // Where plugin folders and "temp" go. Empty: beside the program when it may write there,
+  // else the user's data folder.
+  std::filesystem::path workingFolder;
 };
 
-class TForm1 : public QWidget, public UserPrompts {
+class TZFBaseArchiver;
+
+class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
   Q_OBJECT
 
  public:
@@ -43,10 +55,14 @@ class TForm1 : public QWidget, public UserPrompts {
   static constexpr int kClientHeight = 638;
 
   explicit TForm1(const FormStartup& startup = {}, QWidget* parent = nullptr);
+  ~TForm1() override;
 
-  const RepoItems& Items() const { return items_; }
+  const RepoItems& Items() const override { return items_; }
   // Appends an item and its line; no line is selected by it.
-  void AppendItem(const TRepo& item);
+  void AppendItem(const TRepo& item) override;
+  // Opens the package at path as "Open plugin" does after its dialog.
+  void OpenPluginFile(const QString& path);
+  const std::filesystem::path& WorkingFolder() const { return workingFolder_; }
   const OpenDialogSettings& OpenDialog1() const { return openDialog_; }
   UserPrompts& Prompts() { return *prompts_; }
 
@@ -79,6 +95,9 @@ class TForm1 : public QWidget, public UserPrompts {
   void ComboListValuesKeyDown();
   void ComboListValuesMouseDown();
   void UpdateBoundsFromValues();
+
+  void Button11Click();
+  void Button12Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,8 +144,18 @@ class TForm1 : public QWidget, public UserPrompts {
     return [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); };
   }
 
+  // The plugin as saving and opening see it.
+  std::u16string PluginFieldText(PluginField field) const override;
+  void FieldRead(PluginField field, const std::u16string& text) override;
+  bool ListShowsLines() const override;
+  bool JoinMode() const override;
+  void ClearItems() override;
+
   RepoItems items_;
   OpenDialogSettings openDialog_;
+  std::function<std::optional<QString>(const OpenDialogSettings& dialog)> runOpenDialog_;
+  std::filesystem::path workingFolder_;
+  std::unique_ptr<TZFBaseArchiver> archiver_;
   UserPrompts* prompts_;
   bool centred_ = false;
 

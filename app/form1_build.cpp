@@ -15,6 +15,8 @@
 #include "app/form1.h"
 #include "app/list_box.h"
 #include "app/single_line_delegate.h"
+#include "archive/archiver.h"
+#include "package/package_archiver.h"
 
 namespace pw {
 namespace {
@@ -109,7 +111,12 @@ QHBoxLayout* Row(QVBoxLayout* column) {
 }  // namespace
 
 TForm1::TForm1(const FormStartup& startup, QWidget* parent)
-    : QWidget(parent), prompts_(startup.prompts != nullptr ? startup.prompts : this) {
+    : QWidget(parent),
+      runOpenDialog_(startup.runOpenDialog),
+      workingFolder_(startup.workingFolder),
+      archiver_(std::make_unique<TZFBaseArchiver>()),
+      prompts_(startup.prompts != nullptr ? startup.prompts : this) {
+  ConfigurePackageArchiver(*archiver_);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Qorvix Plugwright"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -132,6 +139,8 @@ TForm1::TForm1(const FormStartup& startup, QWidget* parent)
   Wire();
   FormCreate(startup);
 }
+
+TForm1::~TForm1() = default;
 
 void TForm1::BuildItemEditor(QVBoxLayout* column) {
   QWidget* pane = column->parentWidget();

@@ -10,8 +10,10 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/field_text.h"
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "package/working_folder.h"
 
 namespace pw {
 
@@ -38,6 +40,9 @@ void TForm1::Wire() {
   connect(SpinButton1Up, &QToolButton::clicked, this, Guarded(&TForm1::SpinButton1UpClick));
   connect(SpinButton1Down, &QToolButton::clicked, this, Guarded(&TForm1::SpinButton1DownClick));
 
+  connect(Button11, &QPushButton::clicked, this, Guarded(&TForm1::Button11Click));
+  connect(Button12, &QPushButton::clicked, this, Guarded(&TForm1::Button12Click));
+
   connect(Button1, &QPushButton::clicked, this, Guarded(&TForm1::Button1Click));
   connect(Button7, &QPushButton::clicked, this, Guarded(&TForm1::Button7Click));
   connect(Button2, &QPushButton::clicked, this, Guarded(&TForm1::Button2Click));
@@ -53,13 +58,21 @@ void TForm1::Wire() {
 
 void TForm1::FormCreate(const FormStartup& startup) {
   SetClientWidth(kNarrowWidth);
-  openDialog_.initialDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/');
+  if (workingFolder_.empty())
+    workingFolder_ =
+        pw::WorkingFolder(std::filesystem::path(ToU16(QCoreApplication::applicationDirPath())));
+  openDialog_.initialDir =
+      QDir::toNativeSeparators(ToQString(workingFolder_.u16string()) + QLatin1Char('/'));
   if (startup.arguments.size() != 1)
     return;
-  // The one place where a package named on the command line is opened at start.
+  // A package named as the only argument opens before the window is first shown.
   openDialog_.fileName = startup.arguments.front();
-  if (startup.openAtStart)
-    RunHandler([&] { startup.openAtStart(*this, openDialog_.fileName); });
+  RunHandler([&] {
+    if (startup.openAtStart)
+      startup.openAtStart(*this, openDialog_.fileName);
+    else
+      OpenPluginFile(openDialog_.fileName);
+  });
 }
 
 void TForm1::SetClientWidth(int width) {
