@@ -12,7 +12,7 @@ namespace pw {
 // values. Setting a plugin field goes through PluginFieldSink::FieldRead.
 class PluginEditor : public PluginFieldSink {
  public:
-  virtual std::u16string FieldText(PluginField field) const = 0;
+  virtual std::u16string PluginFieldText(PluginField field) const = 0;
   virtual const RepoItems& Items() const = 0;
   // Whether the item list box shows any line; a save without one does nothing.
   virtual bool ListShowsLines() const = 0;

@@ -55,16 +55,16 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
                                                 UserPrompts& prompts) {
   if (!editor.ListShowsLines())
     return std::nullopt;
-  const std::u16string pluginName = editor.FieldText(PluginField::PluginName);
-  const std::u16string setUid = editor.FieldText(PluginField::SetUID);
+  const std::u16string pluginName = editor.PluginFieldText(PluginField::PluginName);
+  const std::u16string setUid = editor.PluginFieldText(PluginField::SetUID);
   RefuseNameOutsideWorkingFolder(pluginName);
   const auto folder = workingFolder / std::filesystem::path(pluginName);
   std::error_code ignored;
   std::filesystem::create_directory(folder, ignored);
   const auto descriptor = folder / std::filesystem::path(pluginName + u".plg");
   const auto repository = folder / std::filesystem::path(u"fac" + setUid + u".cre");
-  WriteDescriptor(descriptor, editor.FieldText(PluginField::SetName),
-                  editor.FieldText(PluginField::SetDescr), setUid);
+  WriteDescriptor(descriptor, editor.PluginFieldText(PluginField::SetName),
+                  editor.PluginFieldText(PluginField::SetDescr), setUid);
   WriteRepository(repository, setUid, editor.Items());
 
   const auto package = PackagePath(workingFolder, pluginName);

@@ -3,7 +3,7 @@
 
 namespace pw::test {
 
-std::u16string PlainEditor::FieldText(PluginField field) const {
+std::u16string PlainEditor::PluginFieldText(PluginField field) const {
   switch (field) {
     case PluginField::PluginName:
       return pluginName;

@@ -18,7 +18,7 @@ struct PlainEditor : PluginEditor {
   bool join = false;
   int clears = 0;
 
-  std::u16string FieldText(PluginField field) const override;
+  std::u16string PluginFieldText(PluginField field) const override;
   void FieldRead(PluginField field, const std::u16string& text) override;
   const RepoItems& Items() const override { return items; }
   bool ListShowsLines() const override { return items.Count() > 0; }
