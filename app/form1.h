@@ -42,6 +42,8 @@ struct FormStartup {
   // Where plugin folders and "temp" go. Empty: beside the program when it may write there,
   // else the user's data folder.
   std::filesystem::path workingFolder;
+  // Registers the package extension with the desktop. Empty: the platform's own mechanism.
+  std::function<void()> registerExtension;
 };
 
 class TZFBaseArchiver;
@@ -98,6 +100,7 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
 
   void Button11Click();
   void Button12Click();
+  void Button13Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,6 +158,7 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
   OpenDialogSettings openDialog_;
   std::function<std::optional<QString>(const OpenDialogSettings& dialog)> runOpenDialog_;
   std::filesystem::path workingFolder_;
+  std::function<void()> registerExtension_;
   std::unique_ptr<TZFBaseArchiver> archiver_;
   UserPrompts* prompts_;
   bool centred_ = false;

@@ -114,6 +114,7 @@ TForm1::TForm1(const FormStartup& startup, QWidget* parent)
     : QWidget(parent),
       runOpenDialog_(startup.runOpenDialog),
       workingFolder_(startup.workingFolder),
+      registerExtension_(startup.registerExtension),
       archiver_(std::make_unique<TZFBaseArchiver>()),
       prompts_(startup.prompts != nullptr ? startup.prompts : this) {
   ConfigurePackageArchiver(*archiver_);

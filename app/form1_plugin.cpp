@@ -1,5 +1,6 @@
-// "Save plugin" and "Open plugin": the window's side of saving and opening packages.
+// "Save plugin", "Open plugin" and "Associate *.qvx": the window's plugin commands.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include "app/form1.h"
 #include "app/list_box.h"
 #include "archive/archiver.h"
+#include "desktop/file_association.h"
 #include "package/open_plugin.h"
 #include "package/save_plugin.h"
 
@@ -39,6 +41,14 @@ void TForm1::Button12Click() {
     return;
   openDialog_.fileName = *chosen;
   OpenPluginFile(openDialog_.fileName);
+}
+
+// Shows nothing when it succeeds.
+void TForm1::Button13Click() {
+  if (registerExtension_)
+    registerExtension_();
+  else
+    RegisterPackageExtension(std::filesystem::path(ToU16(QCoreApplication::applicationFilePath())));
 }
 
 void TForm1::OpenPluginFile(const QString& path) {

@@ -42,6 +42,7 @@ void TForm1::Wire() {
 
   connect(Button11, &QPushButton::clicked, this, Guarded(&TForm1::Button11Click));
   connect(Button12, &QPushButton::clicked, this, Guarded(&TForm1::Button12Click));
+  connect(Button13, &QPushButton::clicked, this, Guarded(&TForm1::Button13Click));
 
   connect(Button1, &QPushButton::clicked, this, Guarded(&TForm1::Button1Click));
   connect(Button7, &QPushButton::clicked, this, Guarded(&TForm1::Button7Click));

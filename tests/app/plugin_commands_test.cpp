@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "desktop/association_error.h"
 #include "window_harness.h"
 
 using pw::test::Window;
@@ -93,6 +94,22 @@ class PluginCommandsTest : public QObject {
     window.Toggle("CheckBox1");
     window.Click("Button12");
     QCOMPARE(window.Lines("RepoList").size(), 6);
+    QVERIFY(window.prompts.messages.empty());
+  }
+
+  void associationFailureShowsTheErrorAndSuccessNothing() {
+    pw::FormStartup startup = InFolder();
+    bool refuse = true;
+    startup.registerExtension = [&] {
+      if (refuse)
+        throw pw::AssociationError();
+    };
+    Window window(startup);
+    window.Click("Button13");
+    QCOMPARE(window.prompts.errors, std::vector<std::string>{"Failed to set data for ''"});
+    refuse = false;
+    window.Click("Button13");
+    QCOMPARE(window.prompts.errors.size(), size_t{1});
     QVERIFY(window.prompts.messages.empty());
   }
 };

@@ -1,0 +1,31 @@
+// The association's key path and command text, and the choice of the platform's mechanism.
+#include "desktop/file_association.h"
+
+#include "desktop/registry.h"
+#include "desktop/xdg_association.h"
+
+namespace pw {
+
+const std::vector<std::u16string>& AssociationKeyPath() {
+  static const std::vector<std::u16string> path = {u"Software\\Classes", u".qvx", u"shell", u"open",
+                                                   u"command"};
+  return path;
+}
+
+std::u16string AssociationCommand(const std::filesystem::path& program) {
+  return u"\"" + std::filesystem::absolute(program).u16string() + u"\" \"%1\"";
+}
+
+void RegisterPackageExtension(Registry& registry, const std::filesystem::path& program) {
+  registry.WriteDefaultValue(AssociationKeyPath(), AssociationCommand(program));
+}
+
+void RegisterPackageExtension(const std::filesystem::path& program) {
+#ifdef _WIN32
+  RegisterPackageExtension(*SystemRegistry(), program);
+#else
+  RegisterWithXdg(XdgFoldersFromEnvironment(), program);
+#endif
+}
+
+}  // namespace pw

@@ -1,0 +1,122 @@
+// The file association: the registry value through an in-memory registry, and the XDG files.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "desktop/association_error.h"
+#include "desktop/file_association.h"
+#include "desktop/registry.h"
+#include "desktop/xdg_association.h"
+#include "platform/user_prompts.h"
+
+namespace pw {
+namespace {
+
+// Keys as paths joined by "\", values by key; can refuse to open one key.
+class MemoryRegistry : public Registry {
+ public:
+  void WriteDefaultValue(const std::vector<std::u16string>& keyPath,
+                         const std::u16string& text) override {
+    std::u16string key;
+    for (const std::u16string& name : keyPath) {
+      key += (key.empty() ? u"" : u"\\") + name;
+      if (name == refusedKey)
+        throw AssociationError();
+    }
+    values[key] = text;
+  }
+  std::u16string refusedKey;
+  std::map<std::u16string, std::u16string> values;
+};
+
+TEST(RegistryAssociation, WritesOneQuotedCommandUnderTheCommandKey) {
+  MemoryRegistry registry;
+  const std::filesystem::path program = "/opt/Qorvix Tools/plugwright";
+  RegisterPackageExtension(registry, program);
+  RegisterPackageExtension(registry, program);
+  const std::map<std::u16string, std::u16string> expected = {
+      {u"Software\\Classes\\.qvx\\shell\\open\\command",
+       u"\"/opt/Qorvix Tools/plugwright\" \"%1\""}};
+  EXPECT_EQ(registry.values, expected);
+}
+
+TEST(RegistryAssociation, RefusedKeyWritesNothingAndSaysSo) {
+  MemoryRegistry registry;
+  registry.refusedKey = u"Software\\Classes";
+  try {
+    RegisterPackageExtension(registry, "/usr/bin/plugwright");
+    FAIL() << "no error";
+  } catch (const AssociationError& error) {
+    EXPECT_EQ(StandardErrorText(error.what()), "Failed to set data for ''");
+  }
+  EXPECT_TRUE(registry.values.empty());
+}
+
+TEST(XdgAssociation, ExecLineQuotesAndEscapesThePath) {
+  const struct {
+    const char* program;
+    const char* exec;
+  } cases[] = {
+      {"/usr/bin/plugwright", "\"/usr/bin/plugwright\" %f"},
+      {"/opt/My Tools/pw", "\"/opt/My Tools/pw\" %f"},
+      {"/a\"b/$c`d/100%/pw", "\"/a\\\\\"b/\\\\$c\\\\`d/100%%/pw\" %f"},
+      {"/back\\slash/pw", "\"/back\\\\\\\\slash/pw\" %f"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DesktopExecLine(c.program), c.exec) << c.program;
+}
+
+std::string Read(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class XdgAssociationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ =
+        std::filesystem::temp_directory_path() /
+        ("pw_xdg_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(root_);
+    folders_ = {root_ / "data", root_ / "config"};
+  }
+  void TearDown() override { std::filesystem::remove_all(root_); }
+  std::filesystem::path root_;
+  XdgFolders folders_;
+};
+
+TEST_F(XdgAssociationTest, WritesTypeEntryAndDefaultKeepingOtherSettings) {
+  std::filesystem::create_directories(folders_.configHome);
+  std::ofstream(folders_.configHome / "mimeapps.list")
+      << "[Added Associations]\ntext/plain=editor.desktop;\n\n[Default Applications]\n"
+         "application/x-qorvix-plugin=old.desktop\nimage/png=viewer.desktop\n";
+  RegisterWithXdg(folders_, "/opt/pw/plugwright");
+  const std::string mimeApps = Read(folders_.configHome / "mimeapps.list");
+  RegisterWithXdg(folders_, "/opt/pw/plugwright");
+  EXPECT_EQ(Read(folders_.configHome / "mimeapps.list"), mimeApps);
+  EXPECT_EQ(mimeApps,
+            "[Added Associations]\ntext/plain=editor.desktop;\n\n[Default Applications]\n"
+            "application/x-qorvix-plugin=qorvix-plugwright.desktop\nimage/png=viewer.desktop\n");
+  const std::string entry = Read(folders_.dataHome / "applications" / "qorvix-plugwright.desktop");
+  EXPECT_NE(entry.find("\nExec=\"/opt/pw/plugwright\" %f\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nMimeType=application/x-qorvix-plugin;\n"), std::string::npos);
+  const std::string type = Read(folders_.dataHome / "mime" / "packages" / "qorvix-plugwright.xml");
+  EXPECT_NE(type.find("<glob pattern=\"*.qvx\"/>"), std::string::npos);
+}
+
+TEST_F(XdgAssociationTest, FailureHalfWayLeavesNothingBehind) {
+  std::filesystem::create_directories(root_);
+  std::ofstream(folders_.configHome) << "a file where the config folder should be";
+  EXPECT_THROW(RegisterWithXdg(folders_, "/opt/pw/plugwright"), AssociationError);
+  EXPECT_FALSE(
+      std::filesystem::exists(folders_.dataHome / "applications" / "qorvix-plugwright.desktop"));
+  EXPECT_FALSE(
+      std::filesystem::exists(folders_.dataHome / "mime" / "packages" / "qorvix-plugwright.xml"));
+}
+
+}  // namespace
+}  // namespace pw
