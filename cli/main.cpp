@@ -1,0 +1,45 @@
+// plugwright-cli: plugins from scripts, and a look inside packages.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cli/commands.h"
+#include "platform/user_prompts.h"
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app(
+      "Qorvix Plugwright on the command line: build, export, list, extract and check "
+      "plugin packages.",
+      "plugwright-cli");
+  app.set_version_flag("--version", "plugwright-cli 0.1.0");
+  app.require_subcommand(1);
+  int status = 0;
+  pw::AddBuildCommand(app, status);
+  pw::AddExportCommand(app, status);
+  pw::AddListCommand(app, status);
+  pw::AddExtractCommand(app, status);
+  pw::AddCheckCommand(app, status);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& help) {
+    return app.exit(help);
+  } catch (const CLI::CallForAllHelp& help) {
+    return app.exit(help);
+  } catch (const CLI::CallForVersion& version) {
+    return app.exit(version);
+  } catch (const CLI::ParseError& error) {
+    app.exit(error);
+    return kUsageError;
+  } catch (const std::exception& error) {
+    std::cerr << pw::StandardErrorText(error.what()) << "\n";
+    return kFailed;
+  }
+  return status;
+}

@@ -1,0 +1,67 @@
+// The checks of a plugin's items that the phone and the reader would trip over.
+#include "cli/plugin_check.h"
+
+#include <map>
+#include <utility>
+
+#include "app/model/number_text.h"
+#include "platform/text.h"
+
+namespace pw {
+namespace {
+
+// A phone refuses a repository holding a string over 2048 bytes.
+constexpr size_t kLongestText = 1024;
+
+std::string Where(size_t index, const TRepo& item) {
+  return "item " + std::to_string(index + 1) + " \"" + Utf16ToUtf8(item.iName) + "\"";
+}
+
+void CheckNumber(std::vector<Finding>& findings, const std::string& where, const char* field,
+                 const std::u16string& text) {
+  try {
+    HexOrDecToInt(text);
+  } catch (const Error& error) {
+    findings.push_back({true, where + ": " + field + ": " + error.what()});
+  }
+}
+
+void CheckLength(std::vector<Finding>& findings, const std::string& where, const char* field,
+                 const std::u16string& text) {
+  if (text.size() > kLongestText)
+    findings.push_back({true, where + ": " + field + " holds " + std::to_string(text.size()) +
+                                  " UTF-16 code units; a phone refuses more than 1024"});
+}
+
+}  // namespace
+
+std::vector<Finding> CheckPluginItems(const PluginDocument& document) {
+  std::vector<Finding> findings;
+  std::map<std::pair<std::u16string, std::u16string>, size_t> seen;
+  for (size_t i = 0; i < document.items.Count(); ++i) {
+    const TRepo& item = document.items.At(i);
+    const std::string where = Where(i, item);
+    for (const auto& [field, text] : {std::pair{"uid", &item.iUid},
+                                      {"key", &item.iKey},
+                                      {"type", &item.iType},
+                                      {"view", &item.iViewType},
+                                      {"min", &item.iMinValue},
+                                      {"max", &item.iMaxValue}})
+      CheckNumber(findings, where, field, *text);
+    CheckLength(findings, where, "name", item.iName);
+    CheckLength(findings, where, "description", item.iDescription);
+    for (const TComboElement& entry : item.iComboElements) {
+      CheckLength(findings, where, "entry text", entry.iDescription);
+      CheckLength(findings, where, "entry value", entry.iValue);
+      if (item.iType == u"255")
+        CheckNumber(findings, where, "entry value", entry.iValue);
+    }
+    const auto [earlier, fresh] = seen.try_emplace({item.iUid, item.iKey}, i);
+    if (!fresh)
+      findings.push_back(
+          {false, where + ": same UID and key as item " + std::to_string(earlier->second + 1)});
+  }
+  return findings;
+}
+
+}  // namespace pw

@@ -1,0 +1,20 @@
+// What `check` finds wrong in a plugin, one finding per line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/plugin_document.h"
+
+namespace pw {
+
+struct Finding {
+  bool error = false;  // else a warning
+  std::string text;
+};
+
+// Number texts that do not convert, texts over 1024 code units, and items sharing a UID and
+// key, in item order.
+std::vector<Finding> CheckPluginItems(const PluginDocument& document);
+
+}  // namespace pw
