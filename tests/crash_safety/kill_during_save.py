@@ -49,7 +49,7 @@ def main():
     shutil.rmtree(work, ignore_errors=True)
     work.mkdir(parents=True)
     documents, contents = [], []
-    for label, count in (("old", 3000), ("new", 3500)):
+    for label, count in (("old", 1000), ("new", 1200)):
         document = work / f"{label}.json"
         document.write_text(json.dumps(plugin_document(label, count)), encoding="utf-8")
         reference = work / f"reference-{label}"
