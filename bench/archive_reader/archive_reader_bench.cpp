@@ -1,0 +1,226 @@
+// Extracting a 1 GiB deflated entry against zlib in memory and Info-ZIP unzip, loading a
+// 65,535-entry directory, and the recovery scan over 1 GiB against cat.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "archive/archiver.h"
+#include "archive/ezf_exception.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path& Folder() {
+  static const fs::path folder = fs::temp_directory_path() / "pw_archive_reader_bench";
+  return folder;
+}
+
+fs::path Plain() {
+  return Folder() / "plain.bin";
+}
+fs::path Deflated() {
+  return Folder() / "deflated.zip";
+}
+fs::path ManyEntries() {
+  return Folder() / "many.zip";
+}
+
+void Run(const std::string& command) {
+  if (std::system(command.c_str()) != 0)
+    throw std::runtime_error("failed: " + command);
+}
+
+// 1 GiB of random lowercase letters (no signature byte in it, about 2:1 under deflate), its
+// deflated archive, and an archive of 65,535 empty entries, all made by Python's zipfile.
+void MakeInputs() {
+  fs::create_directories(Folder());
+  const std::string script =
+      "import random, zipfile, sys\n"
+      "d = sys.argv[1]\n"
+      "r = random.Random(7)\n"
+      "block = bytes(r.choice(b'abcdefghijklmnop') for _ in range(1 << 20))\n"
+      "with open(d + '/plain.bin', 'wb') as f:\n"
+      "    for i in range(1024):\n"
+      "        f.write(block[i:] + block[:i])\n"
+      "with zipfile.ZipFile(d + '/deflated.zip', 'w', zipfile.ZIP_DEFLATED, compresslevel=1) "
+      "as z:\n"
+      "    z.write(d + '/plain.bin', 'big.bin')\n"
+      "with zipfile.ZipFile(d + '/many.zip', 'w') as z:\n"
+      "    for i in range(65535):\n"
+      "        z.writestr('f%05d.txt' % i, b'')\n";
+  std::ofstream(Folder() / "make.py") << script;
+  Run(std::string(PW_PYTHON) + " '" + (Folder() / "make.py").string() + "' '" + Folder().string() +
+      "'");
+}
+
+int64_t StatusKiB(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(field + ":", 0) == 0)
+      return std::stoll(line.substr(field.size() + 1));
+  }
+  return -1;
+}
+
+void ResetPeakRss() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+template <typename Work>
+double Seconds(Work work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double zlibSeconds = 0;
+double unzipSeconds = 0;
+double catSeconds = 0;
+
+// The raw deflate stream of the archive's only entry, inflated from the mapped file into a
+// 1 MiB buffer with its CRC-32: the speed limit of any extraction.
+void BM_ZlibInMemory(benchmark::State& state) {
+  const int fd = open(Deflated().c_str(), O_RDONLY);
+  const size_t size = fs::file_size(Deflated());
+  auto* data = static_cast<unsigned char*>(mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0));
+  const size_t start = 30 + (data[26] | data[27] << 8) + (data[28] | data[29] << 8);
+  std::vector<unsigned char> out(1 << 20);
+  for (auto _ : state) {
+    const double seconds = Seconds([&] {
+      z_stream stream{};
+      inflateInit2(&stream, -MAX_WBITS);
+      stream.next_in = data + start;
+      stream.avail_in = static_cast<uInt>(std::min<size_t>(size - start, 1u << 30));
+      uLong crc = crc32(0, Z_NULL, 0);
+      int status = Z_OK;
+      while (status == Z_OK) {
+        if (stream.avail_in == 0) {
+          const size_t consumed = stream.next_in - data;
+          stream.avail_in = static_cast<uInt>(std::min<size_t>(size - consumed, 1u << 30));
+        }
+        stream.next_out = out.data();
+        stream.avail_out = static_cast<uInt>(out.size());
+        status = inflate(&stream, Z_NO_FLUSH);
+        crc = crc32(crc, out.data(), static_cast<uInt>(out.size() - stream.avail_out));
+      }
+      inflateEnd(&stream);
+      benchmark::DoNotOptimize(crc);
+    });
+    state.SetIterationTime(seconds);
+    zlibSeconds = zlibSeconds == 0 ? seconds : std::min(zlibSeconds, seconds);
+  }
+  munmap(data, size);
+  close(fd);
+}
+
+void BM_UnzipToDisk(benchmark::State& state) {
+  const fs::path out = Folder() / "unzip";
+  for (auto _ : state) {
+    fs::remove_all(out);
+    const double seconds = Seconds(
+        [&] { Run("unzip -o -qq '" + Deflated().string() + "' -d '" + out.string() + "'"); });
+    state.SetIterationTime(seconds);
+    unzipSeconds = unzipSeconds == 0 ? seconds : std::min(unzipSeconds, seconds);
+  }
+  fs::remove_all(out);
+}
+
+void BM_ExtractFiles(benchmark::State& state) {
+  const fs::path out = Folder() / "extract";
+  double best = 0;
+  int64_t peakKiB = 0;
+  for (auto _ : state) {
+    fs::remove_all(out);
+    fs::create_directories(out);
+    ResetPeakRss();
+    const int64_t baseline = StatusKiB("VmRSS");
+    const double seconds = Seconds([&] {
+      pw::TZFBaseArchiver archiver;
+      archiver.FileName = Deflated();
+      archiver.OpenArchive();
+      archiver.BaseDir = out;
+      archiver.ExtractFiles(u"*", pw::zf::kDefaultSearchAttr, u"");
+      archiver.CloseArchive();
+    });
+    peakKiB = std::max(peakKiB, StatusKiB("VmHWM") - baseline);
+    state.SetIterationTime(seconds);
+    best = best == 0 ? seconds : std::min(best, seconds);
+    if (fs::file_size(out / "big.bin") != fs::file_size(Plain())) {
+      state.SkipWithError("wrong output size");
+      break;
+    }
+  }
+  fs::remove_all(out);
+  state.counters["peak_MiB_above_baseline"] = static_cast<double>(peakKiB) / 1024;
+  if (zlibSeconds > 0)
+    state.counters["speed_vs_zlib"] = zlibSeconds / best;
+  if (unzipSeconds > 0)
+    state.counters["speed_vs_unzip"] = unzipSeconds / best;
+}
+
+void BM_LoadDirectory65535(benchmark::State& state) {
+  for (auto _ : state) {
+    pw::TZFBaseArchiver archiver;
+    archiver.FileName = ManyEntries();
+    archiver.OpenArchive();
+    archiver.CloseArchive();
+  }
+}
+
+void BM_Cat(benchmark::State& state) {
+  for (auto _ : state) {
+    const double seconds = Seconds([] { Run("cat '" + Plain().string() + "' > /dev/null"); });
+    state.SetIterationTime(seconds);
+    catSeconds = catSeconds == 0 ? seconds : std::min(catSeconds, seconds);
+  }
+}
+
+// A file without any signature: the scan reads it all, then the open fails.
+void BM_RecoveryScan(benchmark::State& state) {
+  double best = 0;
+  for (auto _ : state) {
+    const double seconds = Seconds([] {
+      pw::TZFBaseArchiver archiver;
+      archiver.FileName = Plain();
+      try {
+        archiver.OpenArchive();
+      } catch (const pw::EZFException&) {
+      }
+    });
+    state.SetIterationTime(seconds);
+    best = best == 0 ? seconds : std::min(best, seconds);
+  }
+  if (catSeconds > 0)
+    state.counters["time_vs_cat"] = best / catSeconds;
+}
+
+BENCHMARK(BM_ZlibInMemory)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_UnzipToDisk)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_ExtractFiles)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_LoadDirectory65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cat)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_RecoveryScan)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  MakeInputs();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  fs::remove_all(Folder());
+  return 0;
+}
