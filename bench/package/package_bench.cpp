@@ -1,0 +1,97 @@
+// Saving and opening plugins in process, temporary folder and all: a typical plugin of 10
+// items, and 1,000 to 100,000 items with five selection entries each.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/model/number_text.h"
+#include "archive/archiver.h"
+#include "cli/cli_prompts.h"
+#include "cli/plugin_document.h"
+#include "package/open_plugin.h"
+#include "package/package_archiver.h"
+#include "package/save_plugin.h"
+
+namespace pw {
+namespace {
+
+// count items; every third one (or all, with entriesEach) has a selection list.
+PluginDocument Plugin(int64_t count, bool entriesEach) {
+  PluginDocument document{u"bench", u"Benchmark plugin", u"Many items", u"00000", {}};
+  for (int64_t i = 0; i < count; ++i) {
+    TRepo item{u"Item " + DecimalText(i),
+               u"What the setting does",
+               u"0x20001234",
+               DecimalText(i + 1),
+               u"255",
+               u"1",
+               u"0",
+               u"4",
+               u"0",
+               {}};
+    if (entriesEach || i % 3 == 0) {
+      for (int j = 0; j < 5; ++j)
+        item.iComboElements.push_back({u"Choice " + DecimalText(j), DecimalText(j)});
+      item.iNumOfCombo = u"5";
+    }
+    document.items.Append(std::move(item));
+  }
+  return document;
+}
+
+std::filesystem::path Folder() {
+  const auto folder = std::filesystem::temp_directory_path() / "pw_package_bench";
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+int64_t Count(const benchmark::State& state) {
+  return state.range(0);
+}
+
+void BM_SavePlugin(benchmark::State& state) {
+  PluginDocument document = Plugin(Count(state), Count(state) != 10);
+  DocumentEditor editor(document);
+  TZFBaseArchiver archiver;
+  ConfigurePackageArchiver(archiver);
+  CliPrompts prompts;
+  for (auto _ : state)
+    SavePlugin(editor, archiver, Folder(), prompts);
+  state.SetItemsProcessed(state.iterations() * Count(state));
+  std::filesystem::remove_all(Folder());
+}
+
+void BM_OpenPlugin(benchmark::State& state) {
+  PluginDocument saved = Plugin(Count(state), Count(state) != 10);
+  DocumentEditor saver(saved);
+  TZFBaseArchiver archiver;
+  ConfigurePackageArchiver(archiver);
+  CliPrompts prompts;
+  const auto package = *SavePlugin(saver, archiver, Folder(), prompts);
+  for (auto _ : state) {
+    PluginDocument opened;
+    DocumentEditor editor(opened);
+    OpenPlugin(editor, archiver, package, Folder(), prompts);
+    benchmark::DoNotOptimize(opened.items.Count());
+  }
+  state.SetItemsProcessed(state.iterations() * Count(state));
+  std::filesystem::remove_all(Folder());
+}
+
+BENCHMARK(BM_SavePlugin)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPlugin)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pw
+
+BENCHMARK_MAIN();
