@@ -13,7 +13,10 @@ const std::vector<std::u16string>& AssociationKeyPath() {
 }
 
 std::u16string AssociationCommand(const std::filesystem::path& program) {
-  return u"\"" + std::filesystem::absolute(program).u16string() + u"\" \"%1\"";
+  std::u16string command = u"\"";
+  command.append(std::filesystem::absolute(program).u16string());
+  command.append(u"\" \"%1\"");
+  return command;
 }
 
 void RegisterPackageExtension(Registry& registry, const std::filesystem::path& program) {

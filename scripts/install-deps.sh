@@ -7,7 +7,7 @@ packages=(
   zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth unzip
 )
 
 missing=()

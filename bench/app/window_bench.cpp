@@ -1,10 +1,11 @@
-// Add item, selecting an item and a move with 10,000 items in the list, driven like a user
-// and including the repaint that follows, on the offscreen platform.
+// Add item, selecting an item, a move and opening a plugin with 10,000 items in the list,
+// driven like a user and including the repaint that follows, on the offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -88,6 +89,61 @@ void BM_MoveItem(benchmark::State& state) {
     state.SkipWithError("the item did not move");
 }
 BENCHMARK(BM_MoveItem)->Unit(benchmark::kMicrosecond);
+
+// Answers for the window without showing anything, so no dialog waits for a click.
+class SilentPrompts : public pw::UserPrompts {
+ public:
+  void ShowMessage(const std::string&) override {}
+  void ShowError(const std::string& message) override { qFatal("%s", message.c_str()); }
+  pw::PromptButton Confirm(const std::string&, const std::vector<pw::PromptButton>&) override {
+    return pw::PromptButton::Abort;
+  }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+// "Open plugin" of a saved 10,000-item plugin with five entries per item, until the window
+// has painted the list.
+void BM_OpenLargePlugin(benchmark::State& state) {
+  QTemporaryDir folder;
+  SilentPrompts prompts;
+  pw::FormStartup startup;
+  startup.prompts = &prompts;
+  startup.workingFolder = folder.path().toStdString();
+  QString package;
+  {
+    pw::TForm1 saver(startup);
+    for (int k = 0; k < kItems; ++k) {
+      pw::TRepo item{u"Tweak item " + QString::number(k).toStdU16String(),
+                     u"Description",
+                     u"0x12345678",
+                     QString::number(k + 1).toStdU16String(),
+                     u"255",
+                     u"1",
+                     u"0",
+                     u"4",
+                     u"5",
+                     {}};
+      for (int j = 0; j < 5; ++j)
+        item.iComboElements.push_back({u"Choice", QString::number(j).toStdU16String()});
+      saver.AppendItem(item);
+    }
+    Click(Field<QPushButton>(saver, "Button11"));
+    package = folder.filePath(QStringLiteral("my_tweak/my_tweak.qvx"));
+  }
+  auto form = std::make_unique<pw::TForm1>(startup);
+  form->show();
+  if (!QTest::qWaitForWindowExposed(form.get()))
+    qFatal("the window was not exposed");
+  for (auto _ : state) {
+    form->OpenPluginFile(package);
+    QApplication::processEvents();
+  }
+  if (form->Items().Count() != kItems)
+    state.SkipWithError("the plugin did not open");
+}
+BENCHMARK(BM_OpenLargePlugin)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
