@@ -6,7 +6,6 @@
 #include "archive/archiver.h"
 #include "archive/entry_decompress.h"
 #include "archive/entry_password.h"
-#include "archive/entry_read.h"
 #include "archive/output_name.h"
 #include "archive/process_lock.h"
 #include "archive/removable_drive.h"
@@ -16,10 +15,6 @@
 
 namespace pw {
 namespace {
-
-constexpr uint32_t kDirectoryAttribute = 0x10;
-constexpr uint16_t kEncryptedFlag = 0x0001;
-constexpr size_t kLocalHeaderSize = 30;
 
 bool NeedsSearchTagging(const TZFOptions& options, const std::u16string& mask, int32_t attributes,
                         const std::u16string& exclusion) {
@@ -46,23 +41,20 @@ void RemoveExistingOutput(const std::filesystem::path& path) {
 
 // Where the entry's data start and how many bytes they take, from its local header.
 EntryDataSpan LocateData(FileStream& archive, const TDirItem& item, int64_t centralDirOffset) {
-  const TZFZipCentralDir& central = item.CentralDir;
-  const uint64_t headerOffset =
-      central.relOffsetLH == zf::kZip64Marker ? item.Zip64ExtInfo.relOffsetLH : central.relOffsetLH;
+  const uint64_t headerOffset = item.LocalHeaderOffset();
   const uint64_t fileSize = static_cast<uint64_t>(archive.Size());
-  if (headerOffset > fileSize || fileSize - headerOffset < kLocalHeaderSize)
+  if (headerOffset > fileSize || fileSize - headerOffset < zf::kLocalHeaderSize)
     throw StreamReadError();
-  unsigned char header[kLocalHeaderSize];
+  std::string bytes(zf::kLocalHeaderSize, '\0');
   archive.Seek(static_cast<int64_t>(headerOffset));
-  archive.ReadExact(header, sizeof header);
-  const uint64_t nameLength = header[26] | (header[27] << 8);
-  const uint64_t extraLength = header[28] | (header[29] << 8);
+  archive.ReadExact(bytes.data(), bytes.size());
+  ByteCursor in(bytes);
+  const TZFZipLocalHeader header = TZFZipLocalHeader::Read(in);
   EntryDataSpan span;
-  span.start = static_cast<int64_t>(headerOffset + kLocalHeaderSize + nameLength + extraLength);
-  const bool zip64Sizes = central.compSize == zf::kZip64Marker;
-  span.compressedSize = zip64Sizes ? item.Zip64ExtInfo.compSize : central.compSize;
-  span.uncompressedSize =
-      central.unCompSize == zf::kZip64Marker ? item.Zip64ExtInfo.uncompSize : central.unCompSize;
+  span.start = static_cast<int64_t>(headerOffset + zf::kLocalHeaderSize + header.nameLength +
+                                    header.extraLength);
+  span.compressedSize = item.CompressedSize();
+  span.uncompressedSize = item.UncompressedSize();
   const int64_t room = std::max<int64_t>(centralDirOffset - span.start, 0);
   span.compressedSize = std::min(span.compressedSize, static_cast<uint64_t>(room));
   return span;
@@ -154,7 +146,7 @@ TZFAction TZFBaseArchiver::ExtractWithAttempts(TDirItem& item) {
 
 void TZFBaseArchiver::ExtractEntry(TDirItem& item, const std::u16string& name) {
   const TZFZipCentralDir& central = item.CentralDir;
-  if ((central.externalAttr & kDirectoryAttribute) || item.Name.ends_with(u'/'))
+  if ((central.externalAttr & zf::kAttrDirectory) || item.Name.ends_with(u'/'))
     return;
   const std::optional<std::filesystem::path> fileName = OutputFileName(name);
   if (!fileName)
@@ -187,7 +179,7 @@ void TZFBaseArchiver::DecompressEntry(TDirItem& item, FileStream& output) {
     throw EZFException(zf_native::kDeflate64);
   if (central.compMethod != zf::kMethodStored && central.compMethod != zf::kMethodDeflate)
     Raise(zf_native::kBadSizeOrChecksum);
-  const bool encrypted = (central.genPurposeFlag & kEncryptedFlag) != 0;
+  const bool encrypted = (central.genPurposeFlag & zf::kFlagEncrypted) != 0;
   if (encrypted) {
     FSkipFile =
         SettlePassword(FPrompts, WithBackslashes(item.Name), Password, FSuppressPasswordEvent);

@@ -4,25 +4,17 @@
 #include <optional>
 
 #include "archive/archiver.h"
-#include "archive/entry_read.h"
 #include "archive/mask_match.h"
 
 namespace pw {
 namespace {
 
 // The attribute bits a search filters on: hidden, system, volume label, folder.
-constexpr uint32_t kFilteredAttributes = 0x02 | 0x04 | 0x08 | 0x10;
+constexpr uint32_t kFilteredAttributes =
+    zf::kAttrHidden | zf::kAttrSystem | zf::kAttrVolumeLabel | zf::kAttrDirectory;
 
 std::u16string Replaced(std::u16string text, char16_t from, char16_t to) {
   std::replace(text.begin(), text.end(), from, to);
-  return text;
-}
-
-std::u16string LoweredAscii(std::u16string text) {
-  for (char16_t& c : text) {
-    if (c >= u'A' && c <= u'Z')
-      c = static_cast<char16_t>(c + (u'a' - u'A'));
-  }
   return text;
 }
 
@@ -45,7 +37,7 @@ std::u16string FileNamePart(const std::u16string& name) {
 
 bool PassesFolderTest(const std::u16string& entryName, const std::u16string& mask) {
   const std::u16string entry = Replaced(WithoutClosing(entryName, u"/"), u'/', u'\\');
-  return LoweredAscii(FolderPart(entry)) == LoweredAscii(FolderPart(Replaced(mask, u'/', u'\\')));
+  return NameKey(FolderPart(entry)) == NameKey(FolderPart(Replaced(mask, u'/', u'\\')));
 }
 
 bool PassesNameTest(const std::u16string& entryName, const TInternalSearchRec& search) {
@@ -85,11 +77,8 @@ void Describe(const TDirItem& item, TZFArchiveItem& F) {
   const std::u16string name = WithoutClosing(Replaced(item.Name, u'/', u'\\'), u"\\");
   F.FileName = FileNamePart(name);
   F.StoredPath = FolderPart(name);
-  F.CompressedSize = static_cast<int64_t>(
-      central.compSize == zf::kZip64Marker ? item.Zip64ExtInfo.compSize : central.compSize);
-  F.UncompressedSize = static_cast<int64_t>(
-      central.unCompSize == zf::kZip64Marker ? item.Zip64ExtInfo.uncompSize : central.unCompSize);
-  F.CompressionRate = 100;
+  F.CompressedSize = static_cast<int64_t>(item.CompressedSize());
+  F.UncompressedSize = static_cast<int64_t>(item.UncompressedSize());
   if (F.UncompressedSize > 0) {
     const double rate =
         (1 - static_cast<double>(F.CompressedSize) / static_cast<double>(F.UncompressedSize)) * 100;

@@ -38,6 +38,21 @@ struct TDirItem {
   uint8_t CompressionMode = 0;
   TZFProcessOperation Operation = poAdd;
   bool UseOldRijndael = false;
+
+  // The sizes and the local header's offset, from the Zip64 field where the directory entry
+  // holds the marker instead.
+  uint64_t CompressedSize() const { return Effective(CentralDir.compSize, Zip64ExtInfo.compSize); }
+  uint64_t UncompressedSize() const {
+    return Effective(CentralDir.unCompSize, Zip64ExtInfo.uncompSize);
+  }
+  uint64_t LocalHeaderOffset() const {
+    return Effective(CentralDir.relOffsetLH, Zip64ExtInfo.relOffsetLH);
+  }
+
+ private:
+  static uint64_t Effective(uint32_t value, uint64_t zip64) {
+    return value == zf::kZip64Marker ? zip64 : value;
+  }
 };
 
 }  // namespace pw

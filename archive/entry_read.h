@@ -14,7 +14,6 @@ class FileWindow;
 namespace zf {
 inline constexpr uint16_t kZip64ExtraID = 0x0001;
 inline constexpr uint16_t kAesExtraID = 0x9901;
-inline constexpr uint32_t kZip64Marker = 0xFFFFFFFF;
 }  // namespace zf
 
 // Appends the entry whose central header stands at position, names it by the index rule and

@@ -66,6 +66,8 @@ inline constexpr size_t kChunkSize = 1048576;
 
 // Sizes and offsets from this value on need Zip64 records.
 inline constexpr uint64_t kZip64Threshold = 0xFFFFFFFF;
+// A 32-bit size or offset that stands for the value in the Zip64 extra field.
+inline constexpr uint32_t kZip64Marker = 0xFFFFFFFF;
 
 }  // namespace zf
 

@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "archive/archiver.h"
-#include "archive/entry_read.h"
 #include "package/package_archiver.h"
 #include "platform/dos_time.h"
 #include "platform/file_stream.h"
@@ -42,10 +41,8 @@ std::vector<ListedEntry> ListArchive(const std::filesystem::path& archive) {
     ListedEntry entry;
     entry.name = Utf16ToUtf8(item.Name);
     entry.method = central.compMethod;
-    entry.compressedSize =
-        central.compSize == zf::kZip64Marker ? item.Zip64ExtInfo.compSize : central.compSize;
-    entry.uncompressedSize =
-        central.unCompSize == zf::kZip64Marker ? item.Zip64ExtInfo.uncompSize : central.unCompSize;
+    entry.compressedSize = item.CompressedSize();
+    entry.uncompressedSize = item.UncompressedSize();
     entry.crc32 = central.crc32;
     entry.modified = DosStamp(central.lastModDate, central.lastModTime);
     entry.attributes = central.externalAttr;

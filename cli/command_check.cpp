@@ -4,14 +4,10 @@
 #include <algorithm>
 #include <iostream>
 
-#include "archive/archiver.h"
 #include "cli/archive_listing.h"
-#include "cli/cli_prompts.h"
 #include "cli/commands.h"
-#include "cli/file_text.h"
+#include "cli/package_document.h"
 #include "cli/plugin_check.h"
-#include "package/open_plugin.h"
-#include "package/package_archiver.h"
 #include "platform/text.h"
 
 namespace pw {
@@ -27,24 +23,15 @@ bool HoldsDescriptor(const std::vector<ListedEntry>& entries) {
 std::vector<Finding> CheckPackage(const std::filesystem::path& package) {
   if (!HoldsDescriptor(ListArchive(package)))
     return {{true, "no descriptor (.plg) in the package"}};
-  PluginDocument document;
-  DocumentEditor editor(document);
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
-  CliPrompts prompts;
-  {
-    PrivateFolder working;
-    OpenPlugin(editor, archiver, std::filesystem::absolute(package), working.Path(), prompts);
-  }
-  if (prompts.Showed("Cant parse plugin file!"))
-    return {{true, "no repository file: the descriptor names fac" + Utf16ToUtf8(document.uid) +
-                       ".cre, which the package does not hold"}};
-  return CheckPluginItems(document);
+  const OpenedPackage opened = OpenPackageDocument(package);
+  if (!opened.parsed)
+    return {{true, "no repository file: the descriptor names fac" +
+                       Utf16ToUtf8(opened.document.uid) + ".cre, which the package does not hold"}};
+  return CheckPluginItems(opened.document);
 }
 
 int Check(const std::string& package) {
-  if (!std::filesystem::is_regular_file(package))
-    throw FileOpenError(package, "No such file");
+  RequirePackageFile(package);
   const std::vector<Finding> findings = CheckPackage(package);
   for (const Finding& finding : findings)
     std::cout << (finding.error ? "error: " : "warning: ") << finding.text << "\n";

@@ -3,13 +3,9 @@
 
 #include <iostream>
 
-#include "archive/archiver.h"
-#include "cli/cli_prompts.h"
 #include "cli/commands.h"
 #include "cli/file_text.h"
-#include "cli/plugin_document.h"
-#include "package/open_plugin.h"
-#include "package/package_archiver.h"
+#include "cli/package_document.h"
 
 namespace pw {
 namespace {
@@ -20,27 +16,15 @@ struct ExportOptions {
 };
 
 int Export(const ExportOptions& options) {
-  // Opening creates a package where none exists; a typing error must not leave files behind.
-  if (!std::filesystem::is_regular_file(options.package))
-    throw FileOpenError(options.package, "No such file");
-  PluginDocument document;
-  DocumentEditor editor(document);
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
-  CliPrompts prompts;
-  {
-    PrivateFolder working;
-    OpenPlugin(editor, archiver, std::filesystem::absolute(options.package), working.Path(),
-               prompts);
-  }
-  if (prompts.Showed("Cant parse plugin file!"))
+  const OpenedPackage opened = OpenPackageDocument(options.package);
+  if (!opened.parsed)
     throw Error("Cant parse plugin file!");
-  const std::string json = PluginDocumentJson(document);
+  const std::string json = PluginDocumentJson(opened.document);
   if (options.output.empty())
     std::cout << json;
   else
     WriteWholeFile(options.output, json);
-  return prompts.failures > 0 ? 1 : 0;
+  return opened.failures > 0 ? 1 : 0;
 }
 
 }  // namespace

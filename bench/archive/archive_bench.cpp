@@ -11,9 +11,13 @@
 #include <vector>
 
 #include "archive/archiver.h"
+#include "bench/peak_memory.h"
 #include "platform/file_stream.h"
 
 namespace {
+
+using pw::bench::ResetPeakRss;
+using pw::bench::StatusKiB;
 
 constexpr uint64_t kSourceSize = uint64_t{1} << 30;
 // Local header, central header and end record around "source.bin", whose name is held
@@ -44,22 +48,6 @@ void MakeSource() {
     out.write(reinterpret_cast<const char*>(chunk.data()),
               static_cast<std::streamsize>(chunk.size() * sizeof(uint64_t)));
   }
-}
-
-// A field of /proc/self/status in KiB (VmRSS, VmHWM).
-int64_t StatusKiB(const std::string& field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field + ":", 0) == 0)
-      return std::stoll(line.substr(field.size() + 1));
-  }
-  return -1;
-}
-
-// Starts a new peak: the high-water mark falls back to the current resident size.
-void ResetPeakRss() {
-  std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 // Writes back what earlier runs left dirty, so that no run pays for another.

@@ -17,8 +17,12 @@
 
 #include "archive/archiver.h"
 #include "archive/ezf_exception.h"
+#include "bench/peak_memory.h"
 
 namespace {
+
+using pw::bench::ResetPeakRss;
+using pw::bench::StatusKiB;
 
 namespace fs = std::filesystem;
 
@@ -63,20 +67,6 @@ void MakeInputs() {
   std::ofstream(Folder() / "make.py") << script;
   Run(std::string(PW_PYTHON) + " '" + (Folder() / "make.py").string() + "' '" + Folder().string() +
       "'");
-}
-
-int64_t StatusKiB(const std::string& field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field + ":", 0) == 0)
-      return std::stoll(line.substr(field.size() + 1));
-  }
-  return -1;
-}
-
-void ResetPeakRss() {
-  std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 template <typename Work>
