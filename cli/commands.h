@@ -13,5 +13,6 @@ void AddExportCommand(CLI::App& app, int& status);
 void AddListCommand(CLI::App& app, int& status);
 void AddExtractCommand(CLI::App& app, int& status);
 void AddCheckCommand(CLI::App& app, int& status);
+void AddDumpCommand(CLI::App& app, int& status);
 
 }  // namespace pw

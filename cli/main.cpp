@@ -16,7 +16,7 @@ constexpr int kUsageError = 2;
 int main(int argc, char** argv) {
   CLI::App app(
       "Qorvix Plugwright on the command line: build, export, list, extract and check "
-      "plugin packages.",
+      "plugin packages; dump repository files.",
       "plugwright-cli");
   app.set_version_flag("--version", "plugwright-cli 0.1.0");
   app.require_subcommand(1);
@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
   pw::AddListCommand(app, status);
   pw::AddExtractCommand(app, status);
   pw::AddCheckCommand(app, status);
+  pw::AddDumpCommand(app, status);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {

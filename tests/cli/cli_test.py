@@ -5,6 +5,7 @@ usage: cli_test.py PLUGWRIGHT_CLI
 """
 import json
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -28,6 +29,46 @@ def item(name, type_="255", view="1", key="1", entries=(), description="", minim
 def document(items, file="my_tweak"):
     return {"file": file, "name": "Plugin name", "description": "First\r\nsecond",
             "uid": "00000", "items": items}
+
+
+def counted(block):
+    """A counted block of bytes with its one- or two-byte compact length."""
+    v = 2 * len(block) + 1
+    return (bytes([2 * v]) if v <= 127 else struct.pack("<H", 4 * v + 1)) + block
+
+
+def policy(kind, caps=(), secure_id=None):
+    caps = bytes(caps) + b"\xff" * (3 - len(caps))
+    tail = struct.pack("<I", secure_id) if secure_id is not None else b"\xff" * 4
+    return counted(bytes([kind]) + caps + tail)
+
+
+UNIX_EPOCH_IN_PHONE_TIME = 62168256000000000
+SETTINGS = [  # key, metadata, type, value bytes
+    (1, 0, 0, struct.pack("<i", -5)),
+    (2, 0xA, 1, struct.pack("<d", 2.5)),
+    (3, 0, 2, counted("Ж".encode("utf-16-le") * 40)),
+    (4, 0, 2, counted(b"\x01\x02\x03")),
+    (5, 0, 2, counted(b"\x00\xd8")),
+]
+
+
+def repository_file(version, root_gap=0, settings=SETTINGS):
+    """A repository file of the given format version, its root stream root_gap bytes late."""
+    header = struct.pack("<5I", 0x10000037, 0, 0x10202BE9, 0xCC776985, 20 + root_gap)
+    root = bytes([version]) + (b"\x07" if version >= 3 else b"")
+    root += struct.pack("<II", 0xBABABABA, 0x12345)
+    root += struct.pack("<I3I", 1, 6, 0, 0) + policy(4, [1], 10) + policy(1)
+    root += struct.pack("<I3I", 1, 0x100, 0x200, 0) + policy(3, [4, 5]) + policy(0)
+    root += policy(2, [13]) + policy(1)
+    if version >= 2:
+        root += struct.pack("<II", 1, 0xFF)
+    root += struct.pack("<II4I", 0x10, 1, 0x100, 0x400, 0, 0x20)
+    root += struct.pack("<q", UNIX_EPOCH_IN_PHONE_TIME + 1577836800 * 10**6)
+    root += struct.pack("<I", len(settings))
+    root += b"".join(struct.pack("<IIB", k, m, t) + v for k, m, t, v in settings)
+    root += struct.pack("<II", 1, 0x99)
+    return header + b"\xee" * root_gap + root
 
 
 class CliTest(unittest.TestCase):
@@ -140,6 +181,77 @@ class CliTest(unittest.TestCase):
         result = run("check", bare)
         self.assertEqual(result.returncode, 1)
         self.assertIn("error: no descriptor", result.stdout)
+
+    def write_bytes(self, name, data):
+        path = os.path.join(self.dir, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        return path
+
+    def test_dump_shows_every_part_of_versions_0_to_3(self):
+        for version, gap in [(0, 0), (1, 0), (2, 4), (3, 0)]:
+            path = self.write_bytes("v%d.cre" % version, repository_file(version, gap))
+            result = run("dump", path, "--json")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            dump = json.loads(result.stdout)
+            self.assertEqual((dump["version"], dump["rootStream"]), (version, 20 + gap))
+            self.assertEqual(dump.get("keyspace"), 7 if version >= 3 else None)
+            self.assertEqual(dump.get("defaultPolicyMask"), "0x000000FF" if version >= 2 else None)
+            self.assertTrue(dump["uidChecksumCorrect"])
+            self.assertEqual(dump["singlePolicies"][0]["write"]["kind"], "pass")
+            self.assertEqual(dump["singlePolicies"][0]["read"],
+                             {"kind": "sid", "sid": "0x0000000A", "capabilities": ["CommDD"],
+                              "bytes": "0401ffff0a000000"})
+            ranged = dump["rangePolicies"][0]
+            self.assertEqual((ranged["lowKey"], ranged["highKey"]), ("0x00000100", "0x00000200"))
+            self.assertEqual(ranged["read"]["capabilities"], ["ReadDeviceData", "WriteDeviceData"])
+            self.assertEqual(dump["rangeMetadata"][0]["metadata"], "0x00000020")
+            self.assertEqual([s.get("value", s.get("text", s.get("hex")))
+                              for s in dump["settings"]], [-5, 2.5, "Ж" * 40, "010203", "00d8"])
+            self.assertEqual(dump["settings"][1]["metadata"], "0x0000000A")
+            self.assertEqual(dump["deletedKeys"], [{"key": "0x00000099", "keyDecimal": 153}])
+        text = run("dump", path).stdout
+        for line in ["Keyspace              7", "range policies", "  0x00000002 (2)  metadata",
+                     "real 2.5", "%d (2020-01-01 00:00:00 UTC)" % (UNIX_EPOCH_IN_PHONE_TIME + 1577836800 * 10**6),
+                     "string of 3 bytes, hex 010203", "Default read policy   capabilities "
+                     "NetworkServices", "  0x00000099 (153)"]:
+            self.assertIn(line.replace("range", "Range"), text)
+
+    def test_dump_of_a_saved_plugin_agrees_with_its_items(self):
+        package = self.build(document([item("Name", entries=[("Off", "0")])]))
+        with zipfile.ZipFile(package) as z:
+            path = self.write_bytes("fac00000.cre", z.read("fac00000.cre"))
+        dump = json.loads(run("dump", path, "--json").stdout)
+        self.assertEqual(dump["repositoryUid"], "0xFAC00000")
+        self.assertEqual(len(dump["singlePolicies"]), len(dump["settings"]))
+        self.assertIn({"key": "0x00000064", "keyDecimal": 100, "metadata": "0x00000000",
+                       "type": "string", "text": "Name"}, dump["settings"])
+
+    def test_dump_names_the_offset_of_a_fault(self):
+        good = repository_file(1)
+        end_of_settings = len(good) - 8
+        bad_type = bytearray(good)
+        bad_type[good.index(struct.pack("<IIB", 1, 0, 0)) + 8] = 9
+        cases = [
+            (good[:19], "offset 16"),
+            (good[:16] + struct.pack("<I", len(good)) + good[20:], "offset 16"),
+            (good[:20] + b"\x04" + good[21:], "format version 4, newer than version 3 (offset 20)"),
+            (bytes(bad_type), "neither integer (0), real (1) nor string (2)"),
+            (good[:end_of_settings], "(offset %d)" % end_of_settings),
+            (good + b"\x00", "1 bytes after the deleted keys, where the file should end "
+                             "(offset %d)" % len(good)),
+            (good[:63] + struct.pack("<I", 10**6) + good[67:], "1000000 range policies do not "
+             "fit the %d bytes that follow (offset 63)" % (len(good) - 67)),
+        ]
+        for data, message in cases:
+            result = run("dump", self.write_bytes("bad.cre", data))
+            self.assertEqual(result.returncode, 1, message)
+            self.assertIn(message, result.stderr)
+            self.assertEqual(len(result.stderr.strip().splitlines()), 1)
+        for length in range(len(good)):
+            result = run("dump", self.write_bytes("cut.cre", good[:length]))
+            self.assertEqual(result.returncode, 1, length)
+            self.assertRegex(result.stderr, r"\(offset \d+\)")
 
 
 if __name__ == "__main__":

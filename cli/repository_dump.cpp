@@ -1,0 +1,221 @@
+// The full layout of a binary repository file, format versions 0 to 3.
+#include "cli/repository_dump.h"
+
+#include <bit>
+#include <cstring>
+#include <string>
+
+#include "platform/file_stream.h"
+#include "repository/byte_cursor.h"
+#include "repository/repository_errors.h"
+
+namespace pw {
+namespace {
+
+constexpr uint64_t kRootStreamPositionOffset = 16;
+constexpr uint32_t kHeaderEnd = 20;  // the root stream cannot start inside the UID header
+constexpr uint8_t kFirstVersionWithDefaultPolicyKey = 2;
+constexpr uint8_t kFirstVersionWithKeyspace = 3;
+constexpr uint64_t kKeyedPolicySize = 12 + 2 * 9;  // three keys, two policy blocks
+constexpr uint64_t kRangeMetadataSize = 16;
+constexpr uint64_t kSmallestSetting = 13;
+constexpr uint64_t kLargestReadableFile = uint64_t{1} << 30;
+
+enum SettingType : uint8_t { kInteger = 0, kReal = 1, kString = 2 };
+
+// A count of entries, each at least entrySize bytes, checked against what is left, so a
+// hostile count neither loops long nor reserves memory.
+uint32_t ReadCount(SettingsByteCursor& cursor, uint64_t entrySize, const char* what) {
+  const uint64_t at = cursor.Offset();
+  const uint32_t count = cursor.U32();
+  if (count * entrySize > cursor.Remaining())
+    throw DataError(at, std::to_string(count) + " " + what + " do not fit the " +
+                            std::to_string(cursor.Remaining()) + " bytes that follow");
+  return count;
+}
+
+// A counted 8-bit block: its byte count in the one-, two- or four-byte compact form.
+std::vector<uint8_t> ReadCountedBlock(SettingsByteCursor& cursor) {
+  const uint64_t at = cursor.Offset();
+  const uint8_t first = cursor.U8();
+  uint32_t counted;
+  if ((first & 0x01) == 0) {
+    counted = first >> 1;
+  } else if ((first & 0x02) == 0) {
+    counted = (first | cursor.U8() << 8) >> 2;
+  } else {
+    const uint32_t rest = cursor.U8() | cursor.U8() << 8 | uint32_t{cursor.U8()} << 16;
+    counted = (first | rest << 8) >> 3;
+  }
+  if ((counted & 1) == 0)
+    throw DataError(at, "a block of 16-bit units where a block of bytes belongs");
+  const auto bytes = cursor.Bytes(counted >> 1);
+  return {bytes.begin(), bytes.end()};
+}
+
+KeyedPolicy ReadKeyedPolicy(SettingsByteCursor& cursor) {
+  KeyedPolicy policy;
+  policy.key = cursor.U32();
+  policy.highKey = cursor.U32();
+  policy.keyMask = cursor.U32();
+  policy.read.bytes = ReadCountedBlock(cursor);
+  policy.write.bytes = ReadCountedBlock(cursor);
+  return policy;
+}
+
+std::vector<KeyedPolicy> ReadKeyedPolicies(SettingsByteCursor& cursor, const char* what) {
+  const uint32_t count = ReadCount(cursor, kKeyedPolicySize, what);
+  std::vector<KeyedPolicy> policies;
+  policies.reserve(count);
+  for (uint32_t i = 0; i < count; ++i)
+    policies.push_back(ReadKeyedPolicy(cursor));
+  return policies;
+}
+
+std::vector<RangeMetadata> ReadRangeMetadata(SettingsByteCursor& cursor) {
+  const uint32_t count = ReadCount(cursor, kRangeMetadataSize, "key-range metadata entries");
+  std::vector<RangeMetadata> ranges(count);
+  for (RangeMetadata& range : ranges) {
+    range.lowKey = cursor.U32();
+    range.highKey = cursor.U32();
+    range.keyMask = cursor.U32();
+    range.metadata = cursor.U32();
+  }
+  return ranges;
+}
+
+int64_t ReadInt64(SettingsByteCursor& cursor) {
+  const uint64_t low = cursor.U32();
+  const uint64_t high = cursor.U32();
+  return static_cast<int64_t>(high << 32 | low);
+}
+
+DumpedSetting ReadSetting(SettingsByteCursor& cursor) {
+  DumpedSetting setting;
+  setting.offset = cursor.Offset();
+  setting.key = cursor.U32();
+  setting.metadata = cursor.U32();
+  const uint64_t typeOffset = cursor.Offset();
+  switch (cursor.U8()) {
+    case kInteger:
+      setting.value = cursor.I32();
+      break;
+    case kReal:
+      setting.value = std::bit_cast<double>(static_cast<uint64_t>(ReadInt64(cursor)));
+      break;
+    case kString:
+      setting.value = StoredText{ReadCountedBlock(cursor)};
+      break;
+    default:
+      throw DataError(typeOffset,
+                      "a setting type that is neither integer (0), real (1) nor "
+                      "string (2)");
+  }
+  return setting;
+}
+
+std::vector<DumpedSetting> ReadSettings(SettingsByteCursor& cursor) {
+  const uint32_t count = ReadCount(cursor, kSmallestSetting, "settings");
+  std::vector<DumpedSetting> settings;
+  settings.reserve(count);
+  for (uint32_t i = 0; i < count; ++i)
+    settings.push_back(ReadSetting(cursor));
+  return settings;
+}
+
+std::vector<uint32_t> ReadDeletedKeys(SettingsByteCursor& cursor) {
+  const uint32_t count = ReadCount(cursor, 4, "deleted keys");
+  std::vector<uint32_t> keys(count);
+  for (uint32_t& key : keys)
+    key = cursor.U32();
+  return keys;
+}
+
+void ReadHeader(SettingsByteCursor& cursor, RepositoryDump& dump) {
+  for (uint32_t& uid : dump.uids)
+    uid = cursor.U32();
+  dump.uidChecksum = cursor.U32();
+  dump.rootStream = cursor.U32();
+  if (dump.rootStream < kHeaderEnd || dump.rootStream >= dump.fileSize)
+    throw DataError(kRootStreamPositionOffset,
+                    "a root stream position of " + std::to_string(dump.rootStream) +
+                        " outside the file's " + std::to_string(dump.fileSize) + " bytes");
+}
+
+void ReadRootStream(SettingsByteCursor& cursor, RepositoryDump& dump) {
+  const uint64_t versionOffset = cursor.Offset();
+  dump.version = cursor.U8();
+  if (dump.version > kNewestRepositoryFormat)
+    throw DataError(versionOffset, "format version " + std::to_string(dump.version) +
+                                       ", newer than version " +
+                                       std::to_string(kNewestRepositoryFormat));
+  if (dump.version >= kFirstVersionWithKeyspace)
+    dump.keyspace = cursor.U8();
+  dump.repositoryUid = cursor.U32();
+  dump.owner = cursor.U32();
+  dump.singlePolicies = ReadKeyedPolicies(cursor, "single policies");
+  dump.rangePolicies = ReadKeyedPolicies(cursor, "range policies");
+  dump.defaultRead.bytes = ReadCountedBlock(cursor);
+  dump.defaultWrite.bytes = ReadCountedBlock(cursor);
+  if (dump.version >= kFirstVersionWithDefaultPolicyKey) {
+    dump.defaultPolicyKey = cursor.U32();
+    dump.defaultPolicyMask = cursor.U32();
+  }
+  dump.defaultMetadata = cursor.U32();
+  dump.rangeMetadata = ReadRangeMetadata(cursor);
+  dump.timeStamp = ReadInt64(cursor);
+  dump.settings = ReadSettings(cursor);
+  dump.deletedKeys = ReadDeletedKeys(cursor);
+  if (cursor.Remaining() != 0)
+    throw DataError(cursor.Offset(), std::to_string(cursor.Remaining()) +
+                                         " bytes after the deleted keys, where the file "
+                                         "should end");
+}
+
+uint16_t Crc16Xmodem(const uint8_t* bytes, size_t count, size_t stride) {
+  uint16_t crc = 0;
+  for (size_t i = 0; i < count; i += stride) {
+    crc ^= static_cast<uint16_t>(bytes[i] << 8);
+    for (int bit = 0; bit < 8; ++bit)
+      crc = static_cast<uint16_t>(crc & 0x8000 ? crc << 1 ^ 0x1021 : crc << 1);
+  }
+  return crc;
+}
+
+}  // namespace
+
+uint32_t UidTripleChecksum(const uint32_t (&uids)[3]) {
+  uint8_t bytes[12];
+  for (size_t i = 0; i < 12; ++i)
+    bytes[i] = static_cast<uint8_t>(uids[i / 4] >> (8 * (i % 4)));
+  const uint32_t even = Crc16Xmodem(bytes, sizeof bytes, 2);
+  const uint32_t odd = Crc16Xmodem(bytes + 1, sizeof bytes - 1, 2);
+  return odd << 16 | even;
+}
+
+RepositoryDump ParseRepositoryDump(std::span<const uint8_t> file) {
+  RepositoryDump dump;
+  dump.fileSize = file.size();
+  SettingsByteCursor header(file);
+  ReadHeader(header, dump);
+  SettingsByteCursor root(file.subspan(dump.rootStream), dump.rootStream);
+  ReadRootStream(root, dump);
+  return dump;
+}
+
+RepositoryDump ReadRepositoryDump(const std::filesystem::path& path) {
+  FileStream file(path, file_mode::kReadShareAll);
+  const auto size = static_cast<uint64_t>(file.Size());
+  if (size > kLargestReadableFile)
+    throw RepositoryFileError(
+        path, DataError(kLargestReadableFile, "more bytes than any repository file holds"));
+  std::vector<uint8_t> bytes(size);
+  file.ReadExact(bytes.data(), bytes.size());
+  try {
+    return ParseRepositoryDump(bytes);
+  } catch (const DataError& error) {
+    throw RepositoryFileError(path, error);
+  }
+}
+
+}  // namespace pw

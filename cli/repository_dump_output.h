@@ -1,0 +1,13 @@
+// `dump` output: a readable listing or JSON of everything a repository file holds.
+#pragma once
+
+#include <string>
+
+#include "cli/repository_dump.h"
+
+namespace pw {
+
+std::string RepositoryDumpText(const RepositoryDump& dump);
+std::string RepositoryDumpJson(const RepositoryDump& dump);
+
+}  // namespace pw
