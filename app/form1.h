@@ -61,7 +61,7 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
 
   const RepoItems& Items() const override { return items_; }
   // Appends an item and its line; no line is selected by it.
-  void AppendItem(const TRepo& item) override;
+  void AppendItem(TRepo item) override;
   // Opens the package at path as "Open plugin" does after its dialog.
   void OpenPluginFile(const QString& path);
   const std::filesystem::path& WorkingFolder() const { return workingFolder_; }

@@ -70,9 +70,10 @@ void TForm1::ItemBoundsFromEditor(TRepo& item) const {
   }
 }
 
-void TForm1::AppendItem(const TRepo& item) {
-  items_.Append(item);
-  AppendLine(RepoList, LineOf(item));
+void TForm1::AppendItem(TRepo item) {
+  const QString line = LineOf(item);
+  items_.Append(std::move(item));
+  AppendLine(RepoList, line);
 }
 
 void TForm1::Button4Click() {

@@ -3,8 +3,8 @@
 
 #include <cerrno>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 #include "platform/errors.h"
@@ -15,9 +15,19 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in)
     throw FileOpenError(path, SystemReason(errno));
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  // One read into a string of the file's size; a file that grows meanwhile is read to its end.
+  std::string text;
+  std::error_code unknownSize;
+  const auto size = std::filesystem::file_size(path, unknownSize);
+  if (!unknownSize) {
+    text.resize(size);
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    text.resize(static_cast<size_t>(in.gcount()));
+  }
+  text.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad())
+    throw FileOpenError(path, SystemReason(errno));
+  return text;
 }
 
 void WriteWholeFile(const std::filesystem::path& path, const std::string& text) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "app/model/repo_items.h"
 #include "package/plugin_editor.h"
@@ -37,7 +38,7 @@ class DocumentEditor : public PluginEditor {
   bool ListShowsLines() const override { return document_.items.Count() > 0; }
   bool JoinMode() const override { return false; }
   void ClearItems() override { document_.items.Clear(); }
-  void AppendItem(const TRepo& item) override { document_.items.Append(item); }
+  void AppendItem(TRepo item) override { document_.items.Append(std::move(item)); }
 
  private:
   std::u16string& Field(PluginField field) const;

@@ -53,7 +53,7 @@ std::filesystem::path ExtractAndReadDescriptors(PluginEditor& editor, TZFBaseArc
 class AppendingToEditor : public RepoItemSink {
  public:
   explicit AppendingToEditor(PluginEditor& editor) : editor_(editor) {}
-  void ItemCompleted(TRepo item) override { editor_.AppendItem(item); }
+  void ItemCompleted(TRepo item) override { editor_.AppendItem(std::move(item)); }
 
  private:
   PluginEditor& editor_;

@@ -22,7 +22,7 @@ class PluginEditor : public PluginFieldSink {
   // the item editors cleared.
   virtual void ClearItems() = 0;
   // Appends an opened item to the item list and its line to the list box.
-  virtual void AppendItem(const TRepo& item) = 0;
+  virtual void AppendItem(TRepo item) = 0;
 };
 
 }  // namespace pw

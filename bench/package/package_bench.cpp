@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "app/model/number_text.h"
 #include "archive/archiver.h"
+#include "bench/sample_plugin.h"
 #include "cli/cli_prompts.h"
 #include "cli/plugin_document.h"
 #include "package/open_plugin.h"
@@ -14,30 +14,6 @@
 
 namespace pw {
 namespace {
-
-// count items; every third one (or all, with entriesEach) has a selection list.
-PluginDocument Plugin(int64_t count, bool entriesEach) {
-  PluginDocument document{u"bench", u"Benchmark plugin", u"Many items", u"00000", {}};
-  for (int64_t i = 0; i < count; ++i) {
-    TRepo item{u"Item " + DecimalText(i),
-               u"What the setting does",
-               u"0x20001234",
-               DecimalText(i + 1),
-               u"255",
-               u"1",
-               u"0",
-               u"4",
-               u"0",
-               {}};
-    if (entriesEach || i % 3 == 0) {
-      for (int j = 0; j < 5; ++j)
-        item.iComboElements.push_back({u"Choice " + DecimalText(j), DecimalText(j)});
-      item.iNumOfCombo = u"5";
-    }
-    document.items.Append(std::move(item));
-  }
-  return document;
-}
 
 std::filesystem::path Folder() {
   const auto folder = std::filesystem::temp_directory_path() / "pw_package_bench";
@@ -50,7 +26,7 @@ int64_t Count(const benchmark::State& state) {
 }
 
 void BM_SavePlugin(benchmark::State& state) {
-  PluginDocument document = Plugin(Count(state), Count(state) != 10);
+  PluginDocument document = SamplePlugin(Count(state), Count(state) != 10);
   DocumentEditor editor(document);
   TZFBaseArchiver archiver;
   ConfigurePackageArchiver(archiver);
@@ -62,7 +38,7 @@ void BM_SavePlugin(benchmark::State& state) {
 }
 
 void BM_OpenPlugin(benchmark::State& state) {
-  PluginDocument saved = Plugin(Count(state), Count(state) != 10);
+  PluginDocument saved = SamplePlugin(Count(state), Count(state) != 10);
   DocumentEditor saver(saved);
   TZFBaseArchiver archiver;
   ConfigurePackageArchiver(archiver);

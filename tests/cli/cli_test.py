@@ -129,9 +129,22 @@ class CliTest(unittest.TestCase):
             self.assertEqual(result.returncode, 1)
             self.assertIn(message, result.stderr)
             self.assertEqual(len(result.stderr.strip().splitlines()), 1)
-        with open(os.path.join(self.dir, "broken.json"), "w") as f:
-            f.write("{not json")
-        self.assertEqual(run("build", os.path.join(self.dir, "broken.json")).returncode, 1)
+        head = '{"file": "a", "name": "n", "description": "d", "uid": "0", '
+        texts = [
+            ("{not json", "document: not valid JSON (byte "),
+            ("[]", "document: not an object"),
+            ('{"file": "a", "file": "b"}', "file: given twice"),
+            (head + '"items": "x"}', "items: not an array"),
+            (head + '"items": [5]}', "items[0]: not an object"),
+            (head + '"items": [' + json.dumps(good) + ', {"entries": {}}]}',
+             "items[1].entries: not an array"),
+        ]
+        for text, message in texts:
+            with open(os.path.join(self.dir, "raw.json"), "w") as f:
+                f.write(text)
+            result = run("build", os.path.join(self.dir, "raw.json"), "--dir", self.dir)
+            self.assertEqual(result.returncode, 1)
+            self.assertIn(message, result.stderr)
 
     def test_exit_statuses(self):
         self.assertEqual(run("--help").returncode, 0)

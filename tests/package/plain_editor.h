@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "package/plugin_editor.h"
@@ -24,7 +25,7 @@ struct PlainEditor : PluginEditor {
   bool ListShowsLines() const override { return items.Count() > 0; }
   bool JoinMode() const override { return join; }
   void ClearItems() override;
-  void AppendItem(const TRepo& item) override { items.Append(item); }
+  void AppendItem(TRepo item) override { items.Append(std::move(item)); }
 };
 
 // Records messages; answers every question with Abort.
