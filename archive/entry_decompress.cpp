@@ -16,7 +16,14 @@ namespace {
 
 constexpr size_t kReadChunk = 1 << 20;
 constexpr size_t kInflateBuffer = 1 << 20;
+constexpr size_t kSmallestInflateBuffer = 1 << 16;
 constexpr size_t kStoredPiece = 65535;
+
+// Buffers as large as the entry needs, up to their full size: a plugin's small entries
+// should not cost megabytes of cleared memory each.
+size_t BufferFor(uint64_t bytes, size_t smallest, size_t largest) {
+  return static_cast<size_t>(std::clamp<uint64_t>(bytes, smallest, largest));
+}
 
 // Writes what the entry produced while keeping to its declared size; false once it passes.
 class OutputWriter {
@@ -78,7 +85,7 @@ std::unique_ptr<z_stream, InflateEnd> RawInflater() {
 
 TransferResult TransferStored(FileStream& archive, const EntryDataSpan& span, FileStream& output) {
   OutputWriter writer(output, span.uncompressedSize);
-  std::vector<unsigned char> chunk(kReadChunk);
+  std::vector<unsigned char> chunk(BufferFor(span.compressedSize, 1, kReadChunk));
   archive.Seek(span.start);
   uint64_t left = span.compressedSize;
   while (left > 0) {
@@ -95,8 +102,9 @@ TransferResult TransferDeflated(FileStream& archive, const EntryDataSpan& span,
                                 FileStream& output) {
   OutputWriter writer(output, span.uncompressedSize);
   auto stream = RawInflater();
-  std::vector<unsigned char> chunk(kReadChunk);
-  std::vector<unsigned char> produced(kInflateBuffer);
+  std::vector<unsigned char> chunk(BufferFor(span.compressedSize, 1, kReadChunk));
+  std::vector<unsigned char> produced(
+      BufferFor(span.uncompressedSize, kSmallestInflateBuffer, kInflateBuffer));
   archive.Seek(span.start);
   uint64_t left = span.compressedSize;
   for (;;) {

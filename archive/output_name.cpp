@@ -1,6 +1,8 @@
 // Reducing an entry name to a file name that stays inside the target folder.
 #include "archive/output_name.h"
 
+#include "platform/text.h"
+
 namespace pw {
 
 std::optional<std::filesystem::path> OutputFileName(const std::u16string& name) {
@@ -9,7 +11,7 @@ std::optional<std::filesystem::path> OutputFileName(const std::u16string& name) 
   if (part.empty() || part == u"." || part == u".." ||
       part.find_first_of(std::u16string(u"/\0", 2)) != std::u16string::npos)
     return std::nullopt;
-  return std::filesystem::path(part);
+  return PathFromUtf16(part);
 }
 
 }  // namespace pw

@@ -6,6 +6,7 @@
 #include "archive/archiver.h"
 #include "package/folder_removal.h"
 #include "package/plugin_editor.h"
+#include "platform/text.h"
 #include "platform/user_prompts.h"
 #include "repository/descriptor_reader.h"
 #include "repository/repository_reader.h"
@@ -44,8 +45,8 @@ std::filesystem::path ExtractAndReadDescriptors(PluginEditor& editor, TZFBaseArc
   TZFArchiveItem found;
   for (bool more = archiver.FindFirst(u"*.*", found, kSearchAllButFolders, u""); more;
        more = archiver.FindNext(found)) {
-    if (EndsWith(std::filesystem::path(found.FileName), u".plg"))
-      repository = ReadDescriptor(temp / std::filesystem::path(found.FileName), editor);
+    if (EndsWith(PathFromUtf16(found.FileName), u".plg"))
+      repository = ReadDescriptor(temp / PathFromUtf16(found.FileName), editor);
   }
   return repository;
 }

@@ -31,14 +31,25 @@ void RemoveQuietly(const std::filesystem::path& path) {
   std::filesystem::remove(path, ignored);
 }
 
+// Adds one loose file. A file the archive's failure decision gave up on (Abort or Ignore)
+// leaves the package without it: such a package must not replace the earlier one or be
+// reported as saved.
+void AddLooseFile(TZFBaseArchiver& archiver, const std::filesystem::path& file,
+                  size_t entriesAfter) {
+  archiver.AddFiles(file, zf::kDefaultSearchAttr, {});
+  if (archiver.DMHandle()->CDir.Count() != entriesAfter)
+    throw Error("The plugin was not saved: \"" + PathText(file.filename()) +
+                "\" could not be stored in its package. The earlier package is unchanged.");
+}
+
 // Packs the two loose files into a package at path, the descriptor first.
 void WritePackage(TZFBaseArchiver& archiver, const std::filesystem::path& path,
                   const std::filesystem::path& descriptor,
                   const std::filesystem::path& repository) {
   archiver.FileName = path;
   archiver.OpenArchive(file_mode::kCreate);
-  archiver.AddFiles(descriptor, zf::kDefaultSearchAttr, {});
-  archiver.AddFiles(repository, zf::kDefaultSearchAttr, {});
+  AddLooseFile(archiver, descriptor, 1);
+  AddLooseFile(archiver, repository, 2);
   archiver.CloseArchive();
 }
 
@@ -46,8 +57,7 @@ void WritePackage(TZFBaseArchiver& archiver, const std::filesystem::path& path,
 
 std::filesystem::path PackagePath(const std::filesystem::path& workingFolder,
                                   const std::u16string& pluginName) {
-  return workingFolder / std::filesystem::path(pluginName) /
-         std::filesystem::path(pluginName + u".qvx");
+  return workingFolder / PathFromUtf16(pluginName) / PathFromUtf16(pluginName + u".qvx");
 }
 
 std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArchiver& archiver,
@@ -58,11 +68,11 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
   const std::u16string pluginName = editor.PluginFieldText(PluginField::PluginName);
   const std::u16string setUid = editor.PluginFieldText(PluginField::SetUID);
   RefuseNameOutsideWorkingFolder(pluginName);
-  const auto folder = workingFolder / std::filesystem::path(pluginName);
+  const auto folder = workingFolder / PathFromUtf16(pluginName);
   std::error_code ignored;
   std::filesystem::create_directory(folder, ignored);
-  const auto descriptor = folder / std::filesystem::path(pluginName + u".plg");
-  const auto repository = folder / std::filesystem::path(u"fac" + setUid + u".cre");
+  const auto descriptor = folder / PathFromUtf16(pluginName + u".plg");
+  const auto repository = folder / PathFromUtf16(u"fac" + setUid + u".cre");
   WriteDescriptor(descriptor, editor.PluginFieldText(PluginField::SetName),
                   editor.PluginFieldText(PluginField::SetDescr), setUid);
   WriteRepository(repository, setUid, editor.Items());

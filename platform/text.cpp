@@ -90,4 +90,13 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
   return out;
 }
 
+std::filesystem::path PathFromUtf16(std::u16string_view text) {
+#ifdef _WIN32
+  return std::filesystem::path(std::wstring(text.begin(), text.end()));
+#else
+  const std::string utf8 = Utf16ToUtf8(text);
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+#endif
+}
+
 }  // namespace pw

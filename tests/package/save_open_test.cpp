@@ -1,6 +1,7 @@
 // Saving and opening plugins end to end, through the files on disk and Python's zipfile.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -105,11 +106,15 @@ TEST_F(SaveOpenTest, FailedSavesLeaveTheEarlierPackageAsItWas) {
     EXPECT_THROW(Save(), Error);
   }
   {
+    // The archive's failure decision answers Abort: the package would lack the repository
+    // file, so it must neither replace the earlier one nor be reported as saved.
     faults::ScopedFaults full({.pathPart = ".qvx.saving", .sizeLimit = 300});
-    EXPECT_NO_THROW(Save());  // the archive's failure decision answers Abort, as asked
+    EXPECT_THROW(Save(), Error);
   }
   ASSERT_FALSE(prompts_.messages.empty());
   EXPECT_NE(prompts_.messages.front().find("possibly disk is full"), std::string::npos);
+  EXPECT_EQ(std::count(prompts_.messages.begin(), prompts_.messages.end(), "Готово!"), 0);
+  EXPECT_EQ(Bytes(Package()), before);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "my_tweak" / "my_tweak.qvx.saving"));
 }
 
