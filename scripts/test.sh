@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the project twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test suite on both builds.
+# UndefinedBehaviorSanitizer) and runs every test suite on both builds, then a short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +18,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUGWRIGHT_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan -j "$jobs"
+
+# About a minute of every fuzz target, replaying the inputs that once failed.
+bash fuzz/smoke.sh "$PWD/build-fuzz"
