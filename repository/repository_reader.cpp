@@ -2,7 +2,9 @@
 #include "repository/repository_reader.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <utility>
 
 #include "platform/file_stream.h"
@@ -53,6 +55,49 @@ uint32_t ReadRecordCount(FileStream& file, int64_t fileSize) {
   return static_cast<uint32_t>(count);
 }
 
+// The setting records, read through a window of the file: a large plugin is held once, as
+// items, not also as the bytes of its file.
+class RecordWindow {
+ public:
+  RecordWindow(FileStream& file, int64_t start, int64_t end)
+      : file_(file), start_(start), end_(end) {}
+
+  SettingRecord Next() {
+    if (bytes_.size() - used_ < kLargestRecord)
+      Refill();
+    SettingsByteCursor cursor(std::span<const uint8_t>(bytes_).subspan(used_),
+                              static_cast<uint64_t>(start_) + used_);
+    SettingRecord record = ReadSettingRecord(cursor);
+    used_ = static_cast<size_t>(cursor.Offset() - static_cast<uint64_t>(start_));
+    return record;
+  }
+
+ private:
+  // Key, metadata, type, a two-byte length tag and the longest text a tag can count.
+  static constexpr size_t kLargestRecord = 11 + 2 * 4096;
+  static constexpr size_t kWindow = size_t{1} << 20;
+
+  // Keeps the unread bytes and reads on to a full window or the end of the file.
+  void Refill() {
+    bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(used_));
+    start_ += static_cast<int64_t>(used_);
+    used_ = 0;
+    const size_t kept = bytes_.size();
+    const auto wanted = static_cast<size_t>(std::min<int64_t>(kWindow, end_ - start_));
+    if (wanted <= kept)
+      return;
+    bytes_.resize(wanted);
+    file_.Seek(start_ + static_cast<int64_t>(kept));
+    file_.ReadExact(bytes_.data() + kept, wanted - kept);
+  }
+
+  FileStream& file_;
+  int64_t start_;  // file offset of bytes_[0]
+  int64_t end_;
+  std::vector<uint8_t> bytes_;
+  size_t used_ = 0;
+};
+
 }  // namespace
 
 void RepositoryReader::Open(const std::filesystem::path& path) {
@@ -64,14 +109,13 @@ void RepositoryReader::Open(const std::filesystem::path& path) {
     const uint32_t count = ReadRecordCount(file, fileSize);
     const auto recordsStart = static_cast<int64_t>(
         layout::kHeaderSize + layout::kIndexEntrySize * count + layout::kBetweenIndexAndRecords);
-    const auto records = ReadBytes(file, recordsStart, fileSize - recordsStart);
-    SettingsByteCursor cursor(records, static_cast<uint64_t>(recordsStart));
+    RecordWindow records(file, recordsStart, fileSize);
     // Every item takes at least nine records; the count has been checked against the file.
     items.reserve(count / keys::kItemFieldCount);
     CollectedItems collected(items);
     ItemAssembly assembly(collected);
     for (uint32_t i = 0; i < count; ++i)
-      assembly.Take(ReadSettingRecord(cursor));
+      assembly.Take(records.Next());
   } catch (const DataError& error) {
     throw RepositoryFileError(path, error);
   }

@@ -57,13 +57,17 @@ void BM_OpenPlugin(benchmark::State& state) {
 BENCHMARK(BM_SavePlugin)
     ->Arg(10)
     ->Arg(1000)
+    ->Arg(3000)
     ->Arg(10000)
+    ->Arg(30000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPlugin)
     ->Arg(10)
     ->Arg(1000)
+    ->Arg(3000)
     ->Arg(10000)
+    ->Arg(30000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
 
