@@ -2,7 +2,8 @@
 """Runs every benchmark program beside its peers, several times, and writes
 docs/PERFORMANCE.md: the medians, the ratio to each peer, the machine, and plots.
 
-usage: report.py BUILD_FOLDER REPETITIONS
+usage: report.py BUILD_FOLDER REPETITIONS [--reuse]
+  --reuse: write the report from the results the last run left in BUILD_FOLDER
 """
 import json
 import os
@@ -26,7 +27,7 @@ SIZES_MIB = [64, 256, 1024]
 ITEM_COUNTS = [10, 1000, 3000, 10000, 30000, 100000]
 
 
-def run_all(build, repetitions):
+def run_all(build, repetitions, reuse):
     """Median real time in ms (and counters) of every benchmark, by its run name."""
     medians = {}
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
@@ -36,11 +37,12 @@ def run_all(build, repetitions):
             print(f"skipped {program}: not built", file=sys.stderr)
             continue
         out = Path(build) / (binary.name + ".json")
-        print(f"running {program} ({repetitions} repetitions)", file=sys.stderr)
-        subprocess.run([str(binary), f"--benchmark_repetitions={repetitions}",
-                        "--benchmark_report_aggregates_only=true",
-                        f"--benchmark_out={out}", "--benchmark_out_format=json"],
-                       check=True, env=env, stdout=subprocess.DEVNULL)
+        if not (reuse and out.exists()):
+            print(f"running {program} ({repetitions} repetitions)", file=sys.stderr)
+            subprocess.run([str(binary), f"--benchmark_repetitions={repetitions}",
+                            "--benchmark_report_aggregates_only=true",
+                            f"--benchmark_out={out}", "--benchmark_out_format=json"],
+                           check=True, env=env, stdout=subprocess.DEVNULL)
         for run in json.loads(out.read_text())["benchmarks"]:
             if run.get("aggregate_name") != "median":
                 continue
@@ -74,7 +76,8 @@ def machine():
     fs = disk.splitlines()[-1].split()[1]
     compiler = subprocess.run(["c++", "--version"], capture_output=True,
                               text=True).stdout.splitlines()[0]
-    unzip = subprocess.run(["unzip", "-v"], capture_output=True, text=True).stdout.splitlines()[0]
+    unzip = subprocess.run(["unzip", "-v"], capture_output=True,
+                           text=True).stdout.splitlines()[0].rstrip(".")
     return (f"{cpu}, {os.cpu_count()} cores, {memory:.0f} GiB RAM; /tmp on {fs}; "
             f"Linux {platform.release()}; {compiler}; zlib {zlib.ZLIB_RUNTIME_VERSION}; {unzip}")
 
@@ -169,8 +172,8 @@ def plot(m):
     plt.close(fig)
 
 
-def main(build, repetitions):
-    m = run_all(build, repetitions)
+def main(build, repetitions, reuse):
+    m = run_all(build, repetitions, reuse)
     plot(m)
     store, extract, other = archive_tables(m)
     plugins, tool, window = plugin_tables(m)
@@ -185,4 +188,4 @@ def main(build, repetitions):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], int(sys.argv[2]))
+    main(sys.argv[1], int(sys.argv[2]), "--reuse" in sys.argv[3:])

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in release mode, runs each several times beside its peers and writes
-# docs/PERFORMANCE.md with its plots.  usage: bench/report.sh [REPETITIONS]
+# docs/PERFORMANCE.md with its plots.  usage: bench/report.sh [REPETITIONS] [--reuse]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -15,4 +15,4 @@ build="$root/build-bench"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPLUGWRIGHT_BUILD_BENCH=ON \
   -DPLUGWRIGHT_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
-/usr/bin/python3 bench/report.py "$build" "${1:-5}"
+/usr/bin/python3 bench/report.py "$build" "${1:-5}" "${@:2}"
