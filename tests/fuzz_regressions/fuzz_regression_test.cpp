@@ -8,30 +8,19 @@
 
 #include "archive/archiver.h"
 #include "cli/file_text.h"
+#include "fuzz/fuzz_workspace.h"
 #include "package/package_archiver.h"
 #include "platform/errors.h"
-#include "platform/user_prompts.h"
 
 namespace pw {
 namespace {
 
 const std::filesystem::path kRegressions = PW_FUZZ_REGRESSIONS_DIR;
 
-class IgnoringPrompts : public UserPrompts {
- public:
-  void ShowMessage(const std::string&) override {}
-  void ShowError(const std::string&) override {}
-  PromptButton Confirm(const std::string&, const std::vector<PromptButton>&) override {
-    return PromptButton::Ignore;
-  }
-  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
-// Extracts everything the archive holds into out; only our own errors may come back.
+// Extracts everything the archive holds into out, answering Ignore to every failure, as the
+// fuzz target does; only our own errors may come back.
 void ExtractAll(const std::filesystem::path& archive, const std::filesystem::path& out) {
-  IgnoringPrompts prompts;
+  fuzz::QuietPrompts prompts;
   TZFBaseArchiver archiver;
   ConfigurePackageArchiver(archiver);
   archiver.SetUserPrompts(&prompts);
