@@ -19,19 +19,27 @@ constexpr uint8_t kFirstVersionWithKeyspace = 3;
 constexpr uint64_t kKeyedPolicySize = 12 + 2 * 9;  // three keys, two policy blocks
 constexpr uint64_t kRangeMetadataSize = 16;
 constexpr uint64_t kSmallestSetting = 13;
+constexpr uint64_t kKeySize = 4;
 constexpr uint64_t kLargestReadableFile = uint64_t{1} << 30;
 
 enum SettingType : uint8_t { kInteger = 0, kReal = 1, kString = 2 };
 
-// A count of entries, each at least entrySize bytes, checked against what is left, so a
-// hostile count neither loops long nor reserves memory.
-uint32_t ReadCount(SettingsByteCursor& cursor, uint64_t entrySize, const char* what) {
+// A counted list of entries, each at least entrySize bytes. The count is checked against what
+// is left before anything is read or reserved, so a hostile count neither loops long nor
+// reserves memory.
+template <typename ReadEntry>
+auto ReadList(SettingsByteCursor& cursor, uint64_t entrySize, const char* what,
+              ReadEntry readEntry) {
   const uint64_t at = cursor.Offset();
   const uint32_t count = cursor.U32();
   if (count * entrySize > cursor.Remaining())
     throw DataError(at, std::to_string(count) + " " + what + " do not fit the " +
                             std::to_string(cursor.Remaining()) + " bytes that follow");
-  return count;
+  std::vector<decltype(readEntry(cursor))> entries;
+  entries.reserve(count);
+  for (uint32_t i = 0; i < count; ++i)
+    entries.push_back(readEntry(cursor));
+  return entries;
 }
 
 // A counted 8-bit block: its byte count in the one-, two- or four-byte compact form.
@@ -63,25 +71,17 @@ KeyedPolicy ReadKeyedPolicy(SettingsByteCursor& cursor) {
   return policy;
 }
 
-std::vector<KeyedPolicy> ReadKeyedPolicies(SettingsByteCursor& cursor, const char* what) {
-  const uint32_t count = ReadCount(cursor, kKeyedPolicySize, what);
-  std::vector<KeyedPolicy> policies;
-  policies.reserve(count);
-  for (uint32_t i = 0; i < count; ++i)
-    policies.push_back(ReadKeyedPolicy(cursor));
-  return policies;
+RangeMetadata ReadRangeMetadata(SettingsByteCursor& cursor) {
+  RangeMetadata range;
+  range.lowKey = cursor.U32();
+  range.highKey = cursor.U32();
+  range.keyMask = cursor.U32();
+  range.metadata = cursor.U32();
+  return range;
 }
 
-std::vector<RangeMetadata> ReadRangeMetadata(SettingsByteCursor& cursor) {
-  const uint32_t count = ReadCount(cursor, kRangeMetadataSize, "key-range metadata entries");
-  std::vector<RangeMetadata> ranges(count);
-  for (RangeMetadata& range : ranges) {
-    range.lowKey = cursor.U32();
-    range.highKey = cursor.U32();
-    range.keyMask = cursor.U32();
-    range.metadata = cursor.U32();
-  }
-  return ranges;
+uint32_t ReadKey(SettingsByteCursor& cursor) {
+  return cursor.U32();
 }
 
 int64_t ReadInt64(SettingsByteCursor& cursor) {
@@ -92,7 +92,6 @@ int64_t ReadInt64(SettingsByteCursor& cursor) {
 
 DumpedSetting ReadSetting(SettingsByteCursor& cursor) {
   DumpedSetting setting;
-  setting.offset = cursor.Offset();
   setting.key = cursor.U32();
   setting.metadata = cursor.U32();
   const uint64_t typeOffset = cursor.Offset();
@@ -112,23 +111,6 @@ DumpedSetting ReadSetting(SettingsByteCursor& cursor) {
                       "string (2)");
   }
   return setting;
-}
-
-std::vector<DumpedSetting> ReadSettings(SettingsByteCursor& cursor) {
-  const uint32_t count = ReadCount(cursor, kSmallestSetting, "settings");
-  std::vector<DumpedSetting> settings;
-  settings.reserve(count);
-  for (uint32_t i = 0; i < count; ++i)
-    settings.push_back(ReadSetting(cursor));
-  return settings;
-}
-
-std::vector<uint32_t> ReadDeletedKeys(SettingsByteCursor& cursor) {
-  const uint32_t count = ReadCount(cursor, 4, "deleted keys");
-  std::vector<uint32_t> keys(count);
-  for (uint32_t& key : keys)
-    key = cursor.U32();
-  return keys;
 }
 
 void ReadHeader(SettingsByteCursor& cursor, RepositoryDump& dump) {
@@ -153,8 +135,8 @@ void ReadRootStream(SettingsByteCursor& cursor, RepositoryDump& dump) {
     dump.keyspace = cursor.U8();
   dump.repositoryUid = cursor.U32();
   dump.owner = cursor.U32();
-  dump.singlePolicies = ReadKeyedPolicies(cursor, "single policies");
-  dump.rangePolicies = ReadKeyedPolicies(cursor, "range policies");
+  dump.singlePolicies = ReadList(cursor, kKeyedPolicySize, "single policies", ReadKeyedPolicy);
+  dump.rangePolicies = ReadList(cursor, kKeyedPolicySize, "range policies", ReadKeyedPolicy);
   dump.defaultRead.bytes = ReadCountedBlock(cursor);
   dump.defaultWrite.bytes = ReadCountedBlock(cursor);
   if (dump.version >= kFirstVersionWithDefaultPolicyKey) {
@@ -162,10 +144,11 @@ void ReadRootStream(SettingsByteCursor& cursor, RepositoryDump& dump) {
     dump.defaultPolicyMask = cursor.U32();
   }
   dump.defaultMetadata = cursor.U32();
-  dump.rangeMetadata = ReadRangeMetadata(cursor);
+  dump.rangeMetadata =
+      ReadList(cursor, kRangeMetadataSize, "key-range metadata entries", ReadRangeMetadata);
   dump.timeStamp = ReadInt64(cursor);
-  dump.settings = ReadSettings(cursor);
-  dump.deletedKeys = ReadDeletedKeys(cursor);
+  dump.settings = ReadList(cursor, kSmallestSetting, "settings", ReadSetting);
+  dump.deletedKeys = ReadList(cursor, kKeySize, "deleted keys", ReadKey);
   if (cursor.Remaining() != 0)
     throw DataError(cursor.Offset(), std::to_string(cursor.Remaining()) +
                                          " bytes after the deleted keys, where the file "

@@ -36,7 +36,6 @@ struct StoredText {
 };
 
 struct DumpedSetting {
-  uint64_t offset = 0;
   uint32_t key = 0;
   uint32_t metadata = 0;
   std::variant<int32_t, double, StoredText> value;

@@ -45,8 +45,9 @@ std::filesystem::path ExtractAndReadDescriptors(PluginEditor& editor, TZFBaseArc
   TZFArchiveItem found;
   for (bool more = archiver.FindFirst(u"*.*", found, kSearchAllButFolders, u""); more;
        more = archiver.FindNext(found)) {
-    if (EndsWith(PathFromUtf16(found.FileName), u".plg"))
-      repository = ReadDescriptor(temp / PathFromUtf16(found.FileName), editor);
+    const std::filesystem::path name = PathFromUtf16(found.FileName);
+    if (EndsWith(name, u".plg"))
+      repository = ReadDescriptor(temp / name, editor);
   }
   return repository;
 }

@@ -73,8 +73,8 @@ class RecordWindow {
   }
 
  private:
-  // Key, metadata, type, a two-byte length tag and the longest text a tag can count.
-  static constexpr size_t kLargestRecord = 11 + 2 * 4096;
+  // Key, metadata, type, a two-byte length tag and the longest text a record can hold.
+  static constexpr size_t kLargestRecord = 11 + 2 * layout::kMaxTextUnits;
   static constexpr size_t kWindow = size_t{1} << 20;
 
   // Keeps the unread bytes and reads on to a full window or the end of the file.

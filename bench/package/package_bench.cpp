@@ -54,22 +54,14 @@ void BM_OpenPlugin(benchmark::State& state) {
   std::filesystem::remove_all(Folder());
 }
 
-BENCHMARK(BM_SavePlugin)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(3000)
-    ->Arg(10000)
-    ->Arg(30000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenPlugin)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(3000)
-    ->Arg(10000)
-    ->Arg(30000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond);
+void ItemCounts(benchmark::internal::Benchmark* benchmark) {
+  for (int64_t count : {10, 1000, 3000, 10000, 30000, 100000})
+    benchmark->Arg(count);
+  benchmark->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_SavePlugin)->Apply(ItemCounts);
+BENCHMARK(BM_OpenPlugin)->Apply(ItemCounts);
 
 }  // namespace
 }  // namespace pw
