@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need, when any is missing.
+#   bash scripts/install-deps.sh [--windows] [--windows-qt]
+# --windows adds the mingw-w64 cross compiler and Wine; --windows-qt adds what building Qt for
+# Windows from Debian's Qt source needs.
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config python3
-  zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+  build-essential cmake ninja-build pkg-config python3
+  zlib1g-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev nlohmann-json3-dev libcli11-dev
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   xvfb xauth unzip
 )
+windows=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 xdotool)
+for option in "$@"; do
+  case "$option" in
+    --windows) packages+=("${windows[@]}") ;;
+    --windows-qt) packages+=("${windows[@]}" dpkg-dev qt6-base-dev-tools) ;;
+    *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
