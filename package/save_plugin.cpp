@@ -11,7 +11,9 @@
 #include "platform/text.h"
 #include "platform/user_prompts.h"
 #include "repository/descriptor_writer.h"
+#include "repository/repository_name.h"
 #include "repository/repository_writer.h"
+#include "repository/save_limits.h"
 
 namespace pw {
 namespace {
@@ -24,6 +26,13 @@ void RefuseNameOutsideWorkingFolder(const std::u16string& pluginName) {
     throw Error("Plugin file \"" + Utf16ToUtf8(pluginName) +
                 "\" cannot be used: a plugin file name must not hold \"/\" or \"\\\" and must "
                 "not be \".\" or \"..\".");
+}
+
+// Everything the repository file cannot hold is refused before the plugin folder and the
+// descriptor are written, so a refused save leaves nothing behind.
+void RefuseUnsavable(std::u16string_view setUid, const RepoItems& items) {
+  RepositoryUid(setUid);
+  CheckSavable(items);
 }
 
 void RemoveQuietly(const std::filesystem::path& path) {
@@ -68,6 +77,7 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
   const std::u16string pluginName = editor.PluginFieldText(PluginField::PluginName);
   const std::u16string setUid = editor.PluginFieldText(PluginField::SetUID);
   RefuseNameOutsideWorkingFolder(pluginName);
+  RefuseUnsavable(setUid, editor.Items());
   const auto folder = workingFolder / PathFromUtf16(pluginName);
   std::error_code ignored;
   std::filesystem::create_directory(folder, ignored);

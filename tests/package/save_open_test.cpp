@@ -127,6 +127,36 @@ TEST_F(SaveOpenTest, PluginFileNamesThatLeaveTheWorkingFolderAreRefused) {
   EXPECT_TRUE(prompts_.messages.empty());
 }
 
+TEST_F(SaveOpenTest, RefusalsComeBeforeAnythingIsWritten) {
+  struct Case {
+    std::u16string setUid;
+    RepoItems items;
+    std::string message;
+  };
+  const Case cases[] = {
+      {u"12G45", ThreeItems(), "''fac12G45'' is not a valid integer value"},
+      {u"000000", ThreeItems(), "''fac000000'' is not a valid integer value"},
+      {u"/../x", ThreeItems(), "''fac/../x'' is not a valid integer value"},
+      {u"00000",
+       ListOf({MakeItem(u"Big", u"", u"0x1", u"1", u"255", u"1", u"0", u"1",
+                        std::vector<Entry>(46, {u"t", u"1"}))}),
+       "Cannot save item 1 \"Big\": it has 46 selection entries, at most 45 fit"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    editor_.setUid = c.setUid;
+    editor_.items = c.items;
+    try {
+      Save();
+      ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.what(), c.message);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+  }
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
 TEST_F(SaveOpenTest, OpenGivesBackItemsAndFieldsInReplaceAndJoinMode) {
   editor_.setDescr = u"First line\r\nsecond line";
   ASSERT_TRUE(Save());
