@@ -35,6 +35,20 @@ void RefuseUnsavable(std::u16string_view setUid, const RepoItems& items) {
   CheckSavable(items);
 }
 
+// The system's reason, worded as the file layer words it; codes of another category (the
+// runtime's own numbering) are worded by that category.
+std::string ReasonText(const std::error_code& error) {
+  return error.category() == std::system_category() ? SystemReason(error.value()) : error.message();
+}
+
+// A path that cannot be replaced (a folder) is, to the user, a package that cannot be made.
+void ReplacePackage(const std::filesystem::path& incoming, const std::filesystem::path& package) {
+  std::error_code error;
+  std::filesystem::rename(incoming, package, error);
+  if (error)
+    throw FileCreateError(package, ReasonText(error));
+}
+
 void RemoveQuietly(const std::filesystem::path& path) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
@@ -93,7 +107,7 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
   incoming += ".saving";
   try {
     WritePackage(archiver, incoming, descriptor, repository);
-    std::filesystem::rename(incoming, package);
+    ReplacePackage(incoming, package);
   } catch (...) {
     archiver.CloseArchive();
     RemoveQuietly(incoming);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "package/package_archiver.h"
 #include "package/save_plugin.h"
 #include "plain_editor.h"
+#include "platform/errors.h"
 #include "platform/fault_injection.h"
 #include "platform/file_stream.h"
 #include "repository/descriptor_writer.h"
@@ -154,6 +156,24 @@ TEST_F(SaveOpenTest, RefusalsComeBeforeAnythingIsWritten) {
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir_));
   }
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(SaveOpenTest, PackagePathHeldByAFolderGivesTheCreateError) {
+  std::filesystem::create_directories(Package() / "inside");
+  try {
+    Save();
+    FAIL() << "no error";
+  } catch (const FileCreateError& error) {
+    const std::string prefix = "Cannot create file \"" + PathText(Package()) + "\". ";
+    EXPECT_EQ(std::string(error.what()).substr(0, prefix.size()), prefix);
+#ifndef _WIN32
+    EXPECT_EQ(error.what(), prefix + SystemReason(EISDIR));
+#endif
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(Package() / "inside"));
+  EXPECT_EQ(Names(dir_ / "my_tweak"),
+            (std::vector<std::string>{"fac00000.cre", "my_tweak.plg", "my_tweak.qvx"}));
   EXPECT_TRUE(prompts_.messages.empty());
 }
 
