@@ -131,6 +131,33 @@ TEST_F(ReadBackTest, ArchivesMadeByPythonZipfileOpenAndExtract) {
   }
 }
 
+// Names as other archivers store them, without our Unicode name field: CP437 letters that
+// Windows-1252 lacks, and UTF-8 without its flag.
+TEST_F(ReadBackTest, ForeignNamesKeepTheirLettersAndNeverCollide) {
+  const std::vector<BuiltEntry> entries = {TrueEntry("\xE0.txt", "alpha"),
+                                           TrueEntry("\xE2.txt", "gamma"),
+                                           TrueEntry("\xC3\xA9t\xC3\xA9.txt", "summer")};
+  const struct {
+    const char* label;
+    std::string trailing;  // bytes after the end record: the recovery scan reads the names
+    const char* utf8Name;
+  } cases[] = {
+      {"central directory", "", "\xC3\xA9t\xC3\xA9.txt"},
+      // Without the UTF-8 test the same bytes read as CP437 box and sign characters.
+      {"recovery scan", "trailing", "\xE2\x94\x9C\xE2\x8C\x90t\xE2\x94\x9C\xE2\x8C\x90.txt"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const auto path = dir_ / "foreign.zip";
+    WriteFile(path, BuildArchive(entries) + c.trailing);
+    TZFBaseArchiver archiver;
+    Open(archiver, path);
+    EXPECT_EQ(
+        ExtractAll(archiver, std::string("out_") + c.label),
+        (Contents{{"\xCE\xB1.txt", "alpha"}, {"\xCE\x93.txt", "gamma"}, {c.utf8Name, "summer"}}));
+  }
+}
+
 TEST_F(ReadBackTest, StubInFrontShiftsTheOffsets) {
   const std::string stub(777, 'S');
   const auto path = dir_ / "stub.zip";
