@@ -189,6 +189,21 @@ TEST_F(ReadBackTest, ForeignNamesKeepTheirLettersAndNeverCollide) {
   }
 }
 
+TEST_F(ReadBackTest, CompressionRateOfEveryEntryIsItsOwn) {
+  const auto path = dir_ / "rates.zip";
+  const BuiltEntry deflated = TrueEntry("d.txt", std::string(1000, 'z'), 8);
+  WriteFile(path, BuildArchive({TrueEntry("a.txt", "stored"), TrueEntry("e1.txt", ""), deflated,
+                                TrueEntry("x.bin", "x", 8), TrueEntry("e2.txt", "")}));
+  TZFBaseArchiver archiver;
+  Open(archiver, path);
+  std::vector<double> rates;
+  for (const TZFArchiveItem& item : FindAll(archiver))
+    rates.push_back(item.CompressionRate);
+  const double deflatedRate = (1 - static_cast<double>(deflated.data.size()) / 1000) * 100;
+  // An empty entry is 100; a deflated byte that grows in size is 0, never negative.
+  EXPECT_EQ(rates, (std::vector<double>{0, 100, deflatedRate, 0, 100}));
+}
+
 TEST_F(ReadBackTest, StubInFrontShiftsTheOffsets) {
   const std::string stub(777, 'S');
   const auto path = dir_ / "stub.zip";
