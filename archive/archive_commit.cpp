@@ -132,6 +132,10 @@ void ArchiveCommit::Restore() {
     CopyBytes(*temp_, 0, static_cast<uint64_t>(temp_->Size()), archive_);
   else
     archive_.WriteExact(tail_.data(), tail_.size());
+  // A new archive had no directory to put back; it gets the empty one, so the file is a valid
+  // archive after an aborted commit too.
+  if (archive_.Size() == dir_.StubSize)
+    dir_.SaveDir(settings_.oemFileNames, settings_.componentName);
   if (settings_.flushBuffers)
     archive_.Flush();
 }

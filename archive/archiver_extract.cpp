@@ -175,9 +175,12 @@ void TZFBaseArchiver::DecompressEntry(TDirItem& item, FileStream& output) {
   const EntryDataSpan span = LocateData(*FCompressedStream, item, FDMHandle->CentralDirOffset);
   FProgressMax = span.uncompressedSize == 0 ? 2 : static_cast<int64_t>(span.uncompressedSize);
   FSkipFile = false;
-  if (central.compMethod == zf::kMethodDeflate64)
+  // The method the data really use: an AES entry names it in its extra field, not in the
+  // header, which holds 99 there.
+  const uint16_t method = item.CompressionMethod;
+  if (method == zf::kMethodDeflate64)
     throw EZFException(zf_native::kDeflate64);
-  if (central.compMethod != zf::kMethodStored && central.compMethod != zf::kMethodDeflate)
+  if (method != zf::kMethodStored && method != zf::kMethodDeflate)
     Raise(zf_native::kBadSizeOrChecksum);
   const bool encrypted = (central.genPurposeFlag & zf::kFlagEncrypted) != 0;
   if (encrypted) {
@@ -186,7 +189,7 @@ void TZFBaseArchiver::DecompressEntry(TDirItem& item, FileStream& output) {
     if (FSkipFile)
       return;
   }
-  const TransferResult result = central.compMethod == zf::kMethodStored
+  const TransferResult result = method == zf::kMethodStored
                                     ? TransferStored(*FCompressedStream, span, output)
                                     : TransferDeflated(*FCompressedStream, span, output);
   // Without a cipher an encrypted entry can never be checked; a plain one must carry the

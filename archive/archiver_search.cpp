@@ -72,6 +72,15 @@ std::optional<size_t> SearchByName(const TZFDirArray& dir, const TInternalSearch
   return std::nullopt;
 }
 
+// An entry without data counts as fully compressed; one that grew counts as not at all.
+double CompressionRate(int64_t compressed, int64_t uncompressed) {
+  if (uncompressed <= 0)
+    return 100;
+  const double rate =
+      (1 - static_cast<double>(compressed) / static_cast<double>(uncompressed)) * 100;
+  return std::max(rate, 0.0);
+}
+
 void Describe(const TDirItem& item, TZFArchiveItem& F) {
   const TZFZipCentralDir& central = item.CentralDir;
   const std::u16string name = WithoutClosing(Replaced(item.Name, u'/', u'\\'), u"\\");
@@ -79,11 +88,7 @@ void Describe(const TDirItem& item, TZFArchiveItem& F) {
   F.StoredPath = FolderPart(name);
   F.CompressedSize = static_cast<int64_t>(item.CompressedSize());
   F.UncompressedSize = static_cast<int64_t>(item.UncompressedSize());
-  if (F.UncompressedSize > 0) {
-    const double rate =
-        (1 - static_cast<double>(F.CompressedSize) / static_cast<double>(F.UncompressedSize)) * 100;
-    F.CompressionRate = std::max(rate, 0.0);
-  }
+  F.CompressionRate = CompressionRate(F.CompressedSize, F.UncompressedSize);
   F.Encrypted = (central.genPurposeFlag & 0x0001) != 0;
   F.LastModFileDate = central.lastModDate;
   F.LastModFileTime = central.lastModTime;

@@ -28,7 +28,7 @@ void CutUtf8(std::string& text, size_t limit) {
 EntryNameBytes EncodeEntryName(std::u16string_view name, bool oemFileNames) {
   const std::string ansi = Utf16ToAnsi(name);
   if (AnsiToUtf16(ansi) == name)
-    return {oemFileNames ? AnsiToOem(ansi) : ansi, false};
+    return {oemFileNames ? AnsiToOemBytes(ansi) : ansi, false};
   std::string utf8 = Utf16ToUtf8(name);
   CutUtf8(utf8, kMaxUtf8NameBytes);
   return {utf8, true};

@@ -1,4 +1,4 @@
-// Name decoding: the OEM-to-ANSI step, the UTF-8 test and the code-page fallback.
+// Name decoding: the UTF-8 test, then the OEM or ANSI code page.
 #include "archive/name_decoding.h"
 
 #include <algorithm>
@@ -68,12 +68,13 @@ std::u16string DecodeEntryName(std::string_view bytes, uint16_t genPurposeFlag, 
   // conversions; directories of many thousand entries load without them.
   if (IsAscii(bytes))
     return std::u16string(bytes.begin(), bytes.end());
-  std::string converted(bytes);
+  if (utf8Test && IsWellFormedUtf8(bytes))
+    return Utf8ToUtf16(bytes);
+  // Never through the ANSI code page: OEM letters it lacks would all turn into "?", and
+  // different names into one.
   if (oemFileNames && (genPurposeFlag & zf::kFlagUtf8Name) == 0)
-    converted = OemToAnsi(converted);
-  if (utf8Test && !IsAscii(converted) && IsWellFormedUtf8(converted))
-    return Utf8ToUtf16(converted);
-  return AnsiToUtf16(converted);
+    return OemToUtf16(bytes);
+  return AnsiToUtf16(bytes);
 }
 
 }  // namespace pw

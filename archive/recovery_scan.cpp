@@ -38,11 +38,17 @@ TZFZipCentralDir CentralFromLocal(const TZFZipLocalHeader& header, int64_t posit
   central.unCompSize = header.unCompSize;
   central.nameLength = header.nameLength;
   central.extraLength = header.extraLength;
-  const bool hasData =
-      header.unCompSize != 0 || (header.genPurposeFlag & zf::kFlagDataDescriptor) != 0;
-  central.externalAttr = hasData ? zf::kAttrArchive : zf::kAttrDirectory;
+  central.externalAttr = zf::kAttrArchive;
   central.relOffsetLH = static_cast<uint32_t>(position);
   return central;
+}
+
+// A local header has no attributes: an entry without data is a folder only when its name
+// ends with a separator; any other is an empty file and must not be dropped on extraction.
+// The sizes are final here, taken from the data descriptor where there is one.
+bool IsFolder(const TDirItem& item) {
+  return item.CentralDir.unCompSize == 0 &&
+         (item.Name.ends_with(u'/') || item.Name.ends_with(u'\\'));
 }
 
 // The CRC and sizes that follow the first data descriptor signature from position on.
@@ -80,6 +86,8 @@ void AddEntry(TZFDirArray& dir, FileWindow& file, int64_t position, bool oemFile
   }
   if ((header.genPurposeFlag & zf::kFlagDataDescriptor) != 0)
     ReadDataDescriptor(file, position, dir[index].CentralDir);
+  if (IsFolder(dir[index]))
+    dir[index].CentralDir.externalAttr = zf::kAttrDirectory;
 }
 
 }  // namespace

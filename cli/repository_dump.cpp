@@ -14,6 +14,7 @@ namespace {
 
 constexpr uint64_t kRootStreamPositionOffset = 16;
 constexpr uint32_t kHeaderEnd = 20;  // the root stream cannot start inside the UID header
+constexpr uint8_t kFirstVersionWithDeletedKeys = 1;
 constexpr uint8_t kFirstVersionWithDefaultPolicyKey = 2;
 constexpr uint8_t kFirstVersionWithKeyspace = 3;
 constexpr uint64_t kKeyedPolicySize = 12 + 2 * 9;  // three keys, two policy blocks
@@ -127,13 +128,13 @@ void ReadHeader(SettingsByteCursor& cursor, RepositoryDump& dump) {
 void ReadRootStream(SettingsByteCursor& cursor, RepositoryDump& dump) {
   const uint64_t versionOffset = cursor.Offset();
   dump.version = cursor.U8();
+  // A newer phone may have added fields anywhere; reading on would show guesses as facts.
   if (dump.version > kNewestRepositoryFormat)
     throw DataError(versionOffset, "format version " + std::to_string(dump.version) +
-                                       ", newer than version " +
-                                       std::to_string(kNewestRepositoryFormat));
-  if (dump.version >= kFirstVersionWithKeyspace)
-    dump.keyspace = cursor.U8();
+                                       " is newer than this program reads");
   dump.repositoryUid = cursor.U32();
+  if (dump.version >= kFirstVersionWithKeyspace)
+    dump.keyspaceType = cursor.U8();
   dump.owner = cursor.U32();
   dump.singlePolicies = ReadList(cursor, kKeyedPolicySize, "single policies", ReadKeyedPolicy);
   dump.rangePolicies = ReadList(cursor, kKeyedPolicySize, "range policies", ReadKeyedPolicy);
@@ -148,11 +149,12 @@ void ReadRootStream(SettingsByteCursor& cursor, RepositoryDump& dump) {
       ReadList(cursor, kRangeMetadataSize, "key-range metadata entries", ReadRangeMetadata);
   dump.timeStamp = ReadInt64(cursor);
   dump.settings = ReadList(cursor, kSmallestSetting, "settings", ReadSetting);
-  dump.deletedKeys = ReadList(cursor, kKeySize, "deleted keys", ReadKey);
+  if (dump.version >= kFirstVersionWithDeletedKeys)
+    dump.deletedKeys = ReadList(cursor, kKeySize, "deleted keys", ReadKey);
   if (cursor.Remaining() != 0)
-    throw DataError(cursor.Offset(), std::to_string(cursor.Remaining()) +
-                                         " bytes after the deleted keys, where the file "
-                                         "should end");
+    throw DataError(cursor.Offset(), std::to_string(cursor.Remaining()) + " bytes after the " +
+                                         (dump.deletedKeys ? "deleted keys" : "settings") +
+                                         ", where the file should end");
 }
 
 uint16_t Crc16Xmodem(const uint8_t* bytes, size_t count, size_t stride) {

@@ -47,8 +47,8 @@ struct RepositoryDump {
   uint32_t uidChecksum = 0;
   uint32_t rootStream = 0;
   uint8_t version = 0;
-  std::optional<uint8_t> keyspace;  // format version 3 and later
   uint32_t repositoryUid = 0;
+  std::optional<uint8_t> keyspaceType;  // format version 3 and later
   uint32_t owner = 0;
   std::vector<KeyedPolicy> singlePolicies;
   std::vector<KeyedPolicy> rangePolicies;
@@ -60,7 +60,7 @@ struct RepositoryDump {
   std::vector<RangeMetadata> rangeMetadata;
   int64_t timeStamp = 0;
   std::vector<DumpedSetting> settings;
-  std::vector<uint32_t> deletedKeys;
+  std::optional<std::vector<uint32_t>> deletedKeys;  // format version 1 and later
 };
 
 inline constexpr uint8_t kNewestRepositoryFormat = 3;

@@ -174,9 +174,9 @@ std::string RepositoryDumpText(const RepositoryDump& dump) {
              HexWord(dump.uidChecksum) + (checksumGood ? " (correct)" : " (wrong)"));
   AppendLine(out, "Root stream at", std::to_string(dump.rootStream));
   AppendLine(out, "Format version", std::to_string(dump.version));
-  if (dump.keyspace)
-    AppendLine(out, "Keyspace", std::to_string(*dump.keyspace));
   AppendLine(out, "Repository UID", HexWord(dump.repositoryUid));
+  if (dump.keyspaceType)
+    AppendLine(out, "Keyspace type", std::to_string(*dump.keyspaceType));
   AppendLine(out, "Owner UID", HexWord(dump.owner));
   AppendPolicies(out, "Single policies", dump.singlePolicies, "key");
   AppendPolicies(out, "Range policies", dump.rangePolicies, "low key");
@@ -196,9 +196,11 @@ std::string RepositoryDumpText(const RepositoryDump& dump) {
   for (const DumpedSetting& setting : dump.settings)
     out += "  " + KeyText(setting.key) + "  metadata " + HexWord(setting.metadata) + "  " +
            ValueText(setting) + "\n";
-  AppendLine(out, "Deleted keys", std::to_string(dump.deletedKeys.size()));
-  for (uint32_t key : dump.deletedKeys)
-    out += "  " + KeyText(key) + "\n";
+  if (dump.deletedKeys) {
+    AppendLine(out, "Deleted keys", std::to_string(dump.deletedKeys->size()));
+    for (uint32_t key : *dump.deletedKeys)
+      out += "  " + KeyText(key) + "\n";
+  }
   return out;
 }
 
@@ -209,9 +211,9 @@ std::string RepositoryDumpJson(const RepositoryDump& dump) {
                     {"uidChecksumCorrect", dump.uidChecksum == UidTripleChecksum(dump.uids)},
                     {"rootStream", dump.rootStream},
                     {"version", dump.version}};
-  if (dump.keyspace)
-    json["keyspace"] = *dump.keyspace;
   json["repositoryUid"] = HexWord(dump.repositoryUid);
+  if (dump.keyspaceType)
+    json["keyspaceType"] = *dump.keyspaceType;
   json["owner"] = HexWord(dump.owner);
   json["singlePolicies"] = PoliciesJson(dump.singlePolicies, "key");
   json["rangePolicies"] = PoliciesJson(dump.rangePolicies, "lowKey");
@@ -234,10 +236,12 @@ std::string RepositoryDumpJson(const RepositoryDump& dump) {
   for (const DumpedSetting& setting : dump.settings)
     settings.push_back(SettingJson(setting));
   json["settings"] = settings;
-  ordered_json deleted = ordered_json::array();
-  for (uint32_t key : dump.deletedKeys)
-    deleted.push_back({{"key", HexWord(key)}, {"keyDecimal", key}});
-  json["deletedKeys"] = deleted;
+  if (dump.deletedKeys) {
+    ordered_json deleted = ordered_json::array();
+    for (uint32_t key : *dump.deletedKeys)
+      deleted.push_back({{"key", HexWord(key)}, {"keyDecimal", key}});
+    json["deletedKeys"] = deleted;
+  }
   return json.dump(2) + "\n";
 }
 

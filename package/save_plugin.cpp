@@ -11,7 +11,9 @@
 #include "platform/text.h"
 #include "platform/user_prompts.h"
 #include "repository/descriptor_writer.h"
+#include "repository/repository_name.h"
 #include "repository/repository_writer.h"
+#include "repository/save_limits.h"
 
 namespace pw {
 namespace {
@@ -24,6 +26,27 @@ void RefuseNameOutsideWorkingFolder(const std::u16string& pluginName) {
     throw Error("Plugin file \"" + Utf16ToUtf8(pluginName) +
                 "\" cannot be used: a plugin file name must not hold \"/\" or \"\\\" and must "
                 "not be \".\" or \"..\".");
+}
+
+// Everything the repository file cannot hold is refused before the plugin folder and the
+// descriptor are written, so a refused save leaves nothing behind.
+void RefuseUnsavable(std::u16string_view setUid, const RepoItems& items) {
+  RepositoryUid(setUid);
+  CheckSavable(items);
+}
+
+// The system's reason, worded as the file layer words it; codes of another category (the
+// runtime's own numbering) are worded by that category.
+std::string ReasonText(const std::error_code& error) {
+  return error.category() == std::system_category() ? SystemReason(error.value()) : error.message();
+}
+
+// A path that cannot be replaced (a folder) is, to the user, a package that cannot be made.
+void ReplacePackage(const std::filesystem::path& incoming, const std::filesystem::path& package) {
+  std::error_code error;
+  std::filesystem::rename(incoming, package, error);
+  if (error)
+    throw FileCreateError(package, ReasonText(error));
 }
 
 void RemoveQuietly(const std::filesystem::path& path) {
@@ -68,6 +91,7 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
   const std::u16string pluginName = editor.PluginFieldText(PluginField::PluginName);
   const std::u16string setUid = editor.PluginFieldText(PluginField::SetUID);
   RefuseNameOutsideWorkingFolder(pluginName);
+  RefuseUnsavable(setUid, editor.Items());
   const auto folder = workingFolder / PathFromUtf16(pluginName);
   std::error_code ignored;
   std::filesystem::create_directory(folder, ignored);
@@ -83,7 +107,7 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
   incoming += ".saving";
   try {
     WritePackage(archiver, incoming, descriptor, repository);
-    std::filesystem::rename(incoming, package);
+    ReplacePackage(incoming, package);
   } catch (...) {
     archiver.CloseArchive();
     RemoveQuietly(incoming);

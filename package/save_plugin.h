@@ -14,8 +14,10 @@ class UserPrompts;
 // items and shows "Готово!"; returns the package's path. Does nothing, silently, when the
 // list box shows no line. The earlier package is replaced only once the new one is complete
 // (it is written under a temporary name and renamed), so a failed save leaves it as it was.
-// Errors (a plugin file name that would leave the working folder, a number text that does not
-// convert, file and archive errors) are raised for the caller to show.
+// Errors are raised for the caller to show. A plugin file name that would leave the working
+// folder, a SetUID that is not hexadecimal and items the repository file cannot hold are
+// refused before anything is written; a number text that does not convert, file and archive
+// errors stop the save where they occur.
 std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArchiver& archiver,
                                                 const std::filesystem::path& workingFolder,
                                                 UserPrompts& prompts);

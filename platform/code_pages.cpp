@@ -15,6 +15,23 @@ namespace pw {
 
 #ifdef _WIN32
 
+namespace {
+
+std::u16string CodePageToUtf16(UINT codePage, std::string_view bytes) {
+  if (bytes.empty())
+    return {};
+  const int count = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(codePage, 0, bytes.data(), count, nullptr, 0);
+  if (size <= 0)
+    return {};
+  std::u16string out(static_cast<size_t>(size), u'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), count, reinterpret_cast<wchar_t*>(out.data()),
+                      size);
+  return out;
+}
+
+}  // namespace
+
 int AnsiCodePage() {
   return static_cast<int>(GetACP());
 }
@@ -35,27 +52,18 @@ std::string Utf16ToAnsi(std::u16string_view text) {
 }
 
 std::u16string AnsiToUtf16(std::string_view bytes) {
-  if (bytes.empty())
-    return {};
-  const int count = static_cast<int>(bytes.size());
-  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, nullptr, 0);
-  std::u16string out(static_cast<size_t>(size), u'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, reinterpret_cast<wchar_t*>(out.data()), size);
-  return out;
+  return CodePageToUtf16(CP_ACP, bytes);
 }
 
-std::string AnsiToOem(std::string_view bytes) {
+std::string AnsiToOemBytes(std::string_view bytes) {
   std::string out(bytes);
   if (!out.empty())
     CharToOemBuffA(out.data(), out.data(), static_cast<DWORD>(out.size()));
   return out;
 }
 
-std::string OemToAnsi(std::string_view bytes) {
-  std::string out(bytes);
-  if (!out.empty())
-    OemToCharBuffA(out.data(), out.data(), static_cast<DWORD>(out.size()));
-  return out;
+std::u16string OemToUtf16(std::string_view bytes) {
+  return CodePageToUtf16(CP_OEMCP, bytes);
 }
 
 #else
@@ -186,12 +194,12 @@ std::u16string AnsiToUtf16(std::string_view bytes) {
   return ToUtf16(bytes, AnsiCodePage());
 }
 
-std::string AnsiToOem(std::string_view bytes) {
+std::string AnsiToOemBytes(std::string_view bytes) {
   return FromUtf16(AnsiToUtf16(bytes), OemCodePage());
 }
 
-std::string OemToAnsi(std::string_view bytes) {
-  return Utf16ToAnsi(ToUtf16(bytes, OemCodePage()));
+std::u16string OemToUtf16(std::string_view bytes) {
+  return ToUtf16(bytes, OemCodePage());
 }
 
 #endif

@@ -16,8 +16,10 @@ int OemCodePage();
 std::string Utf16ToAnsi(std::u16string_view text);
 // A byte the ANSI code page leaves undefined becomes the character of the same number.
 std::u16string AnsiToUtf16(std::string_view bytes);
-// Byte-for-byte conversions between the two code pages; a character the target lacks becomes "?".
-std::string AnsiToOem(std::string_view bytes);
-std::string OemToAnsi(std::string_view bytes);
+// Byte for byte into the OEM code page; a character it lacks becomes "?". (Not named
+// AnsiToOem: <windows.h> makes that a macro.)
+std::string AnsiToOemBytes(std::string_view bytes);
+// Straight to UTF-16: every OEM character keeps its letter, even where ANSI has none.
+std::u16string OemToUtf16(std::string_view bytes);
 
 }  // namespace pw

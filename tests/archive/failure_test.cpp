@@ -87,6 +87,30 @@ TEST_F(FailureTest, AbortLeavesTheArchiveAsItWas) {
   }
 }
 
+// The first AddFiles of a new archive has no previous archive to put back, yet the file must
+// still be a valid archive after an Abort, as after every commit: the 22-byte empty one.
+TEST_F(FailureTest, AbortOnTheFirstEntryOfANewArchiveLeavesTheEmptyArchive) {
+  const std::string emptyArchive = std::string("PK\x05\x06", 4) + std::string(18, '\0');
+  for (const SourceFault& fault : SourceFaults()) {
+    SCOPED_TRACE(fault.label);
+    ScriptedPrompts prompts({PromptButton::Abort});
+    TZFBaseArchiver archiver(&prompts);
+    ConfigureAsSaving(archiver);
+    archiver.FileName = package_;
+    archiver.OpenArchive(file_mode::kCreate);
+    faults::FaultPlan plan = fault.plan;
+    plan.pathPart = PathText(first_);
+    faults::ScopedFaults scoped(plan);
+    archiver.AddFiles(first_);
+    EXPECT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(ReadFile(package_), emptyArchive);
+    EXPECT_EQ(PeerCheck(package_, {}), "OK");
+    EXPECT_EQ(archiver.DMHandle()->CDir.Count(), 0u);
+    archiver.CloseArchive();
+    EXPECT_EQ(ReadFile(package_), emptyArchive);
+  }
+}
+
 TEST_F(FailureTest, IgnoreLeavesTheEntryOutAndRetryWritesItAgain) {
   struct Case {
     PromptButton answer;

@@ -1,9 +1,10 @@
-// Entry names: code-page bytes or UTF-8 with flag 0x0800, the 254-byte cap, and the
-// Unicode name field that carries every name whole.
+// Entry names: code-page bytes or UTF-8 with flag 0x0800, the 254-byte cap, the Unicode
+// name field that carries every name whole, and the decoding of names from other archivers.
 #include <gtest/gtest.h>
 
 #include "archive/archiver.h"
 #include "archive/entry_names.h"
+#include "archive/name_decoding.h"
 #include "archive_test_support.h"
 #include "platform/file_stream.h"
 #include "platform/text.h"
@@ -97,6 +98,37 @@ TEST_F(NamesTest, WithoutOemFileNamesTheBytesStayAnsi) {
   const EntryNameBytes encoded = EncodeEntryName(u"caf\u00E9.plg", false);
   EXPECT_EQ(encoded.bytes, "caf\xE9.plg");
   EXPECT_FALSE(encoded.utf8);
+}
+
+// Names without the Unicode name field, as other archivers store them (host defaults: ANSI 1252,
+// OEM 437). The CP437 letters have no place in Windows-1252, so any detour through it loses them.
+TEST(NameDecoding, StoredBytesDecodeAsUtf8OrStraightFromTheOemCodePage) {
+  const struct {
+    const char* label;
+    std::string bytes;
+    uint16_t flags;
+    bool utf8Test;  // false in the recovery scan
+    std::u16string name;
+  } cases[] = {
+      {"CP437 Greek", "\xE0\xE2\xE3\xE4.txt", 0, true, u"\u03B1\u0393\u03C0\u03A3.txt"},
+      {"CP437 box letters", "\xC9\xCD\xBB \xC8\xCD\xBC", 0, true,
+       u"\u2554\u2550\u2557 \u255A\u2550\u255D"},
+      {"CP437 accents, ill-formed as UTF-8", "r\x82sum\x82 \x8E.txt", 0, true,
+       u"r\u00E9sum\u00E9 \u00C4.txt"},
+      {"UTF-8 lead byte without its continuation", "\xC7_a.txt", 0, true, u"\u255F_a.txt"},
+      {"unflagged UTF-8, composed", "\xC3\xA9t\xC3\xA9.txt", 0, true, u"\u00E9t\u00E9.txt"},
+      {"unflagged UTF-8, decomposed", "e\xCC\x81\xE6\x97\xA5.txt", 0, true, u"e\u0301\u65E5.txt"},
+      {"flagged UTF-8", "\xD0\x96\xF0\x9F\x98\x80", 0x0800, true, u"\u0416\U0001F600"},
+      {"flagged but ill-formed reads as ANSI", "caf\xE9", 0x0800, true, u"caf\u00E9"},
+      {"recovery scan: OEM without the UTF-8 test", "\xC3\xA9\xE0", 0, false,
+       u"\u251C\u2310\u03B1"},
+      {"plain ASCII", "my_tweak.plg", 0, true, u"my_tweak.plg"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(Utf16ToUtf8(DecodeEntryName(c.bytes, c.flags, true, c.utf8Test)),
+              Utf16ToUtf8(c.name));
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // ExtractFiles when entries fail: the decision and its answers, methods, sizes, checksums,
-// passwords, names that try to leave the folder, a full disk and an inflate bomb.
+// passwords (AES entries included), names that try to leave the folder, a full disk and an
+// inflate bomb.
 #include <gtest/gtest.h>
 
 #include "archive/archiver.h"
@@ -141,6 +142,53 @@ TEST_F(ExtractionTest, CancelledPasswordSkipsTheEntrySilently) {
   EXPECT_EQ(prompts.passwordsAsked, std::vector<std::string>{"secret.txt"});
   EXPECT_TRUE(prompts.asked.empty());
   EXPECT_EQ(OutNames(), std::vector<std::string>{"open.txt"});
+}
+
+// An AES extra field (0x9901): version 2, vendor "AE", strength 3, then the method the data
+// really use, which stands in for the method 99 of the headers.
+std::string AesField(uint16_t actualMethod) {
+  std::string field(
+      "\x01\x99\x07\x00\x02\x00"
+      "AE\x03",
+      9);
+  field += static_cast<char>(actualMethod & 0xFF);
+  field += static_cast<char>(actualMethod >> 8);
+  return field;
+}
+
+TEST_F(ExtractionTest, AesEntriesAreDecidedByTheMethodTheirFieldGives) {
+  const std::string badMethod =
+      "Z: Invalid size or check sum of file or unsupported compression format - Native error: "
+      "00008";
+  const struct {
+    uint16_t actualMethod;
+    bool passwordAsked;
+    std::string failure;  // empty: no failure dialog
+  } cases[] = {
+      {0, true, ""},
+      {8, true, ""},
+      {9, false, "Deflate64 compression method is not supported - Native error: 00055"},
+      {12, false, badMethod},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.actualMethod);
+    BuiltEntry aes = TrueEntry("aes.txt", "sealed");
+    aes.method = 99;
+    aes.flags = 1;
+    aes.extra = AesField(c.actualMethod);
+    PasswordPrompts prompts({PromptButton::Ignore});
+    Extract({aes, TrueEntry("next.txt", "n")}, &prompts);
+    EXPECT_EQ(prompts.passwordsAsked,
+              c.passwordAsked ? std::vector<std::string>{"aes.txt"} : std::vector<std::string>{});
+    if (c.failure.empty()) {
+      EXPECT_TRUE(prompts.asked.empty());
+    } else {
+      ASSERT_EQ(prompts.asked.size(), 1u);
+      EXPECT_EQ(prompts.asked[0].text, c.failure + kFailureTail);
+    }
+    EXPECT_EQ(OutNames(), std::vector<std::string>{"next.txt"});
+    std::filesystem::remove_all(out_);
+  }
 }
 
 TEST_F(ExtractionTest, FolderInTheWayAndFullDisk) {

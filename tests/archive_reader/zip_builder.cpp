@@ -29,7 +29,7 @@ void PutCommonFields(std::string& out, const BuiltEntry& entry) {
   Put32(out, static_cast<uint32_t>(entry.data.size()));
   Put32(out, entry.uncompressedSize);
   Put16(out, static_cast<uint32_t>(entry.name.size()));
-  Put16(out, 0);
+  Put16(out, static_cast<uint32_t>(entry.extra.size()));
 }
 
 }  // namespace
@@ -68,6 +68,7 @@ std::string BuildArchive(const std::vector<BuiltEntry>& entries) {
     Put32(out, 0x04034B50);
     PutCommonFields(out, entry);
     out += entry.name;
+    out += entry.extra;
     out += entry.data;
   }
   const uint32_t directoryStart = static_cast<uint32_t>(out.size());
@@ -81,6 +82,7 @@ std::string BuildArchive(const std::vector<BuiltEntry>& entries) {
     Put32(out, entries[i].externalAttr);
     Put32(out, offsets[i]);
     out += entries[i].name;
+    out += entries[i].extra;
   }
   const uint32_t directorySize = static_cast<uint32_t>(out.size()) - directoryStart;
   Put32(out, 0x06054B50);

@@ -8,8 +8,9 @@
 namespace pw::test {
 
 struct BuiltEntry {
-  std::string name;  // stored bytes
-  std::string data;  // stored bytes of the data, already compressed when method is 8
+  std::string name;   // stored bytes
+  std::string data;   // stored bytes of the data, already compressed when method is 8
+  std::string extra;  // extra fields, in both headers
   uint16_t method = 0;
   uint16_t flags = 0;
   uint32_t crc32 = 0;

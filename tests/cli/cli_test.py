@@ -56,8 +56,8 @@ SETTINGS = [  # key, metadata, type, value bytes
 def repository_file(version, root_gap=0, settings=SETTINGS):
     """A repository file of the given format version, its root stream root_gap bytes late."""
     header = struct.pack("<5I", 0x10000037, 0, 0x10202BE9, 0xCC776985, 20 + root_gap)
-    root = bytes([version]) + (b"\x07" if version >= 3 else b"")
-    root += struct.pack("<II", 0xBABABABA, 0x12345)
+    root = bytes([version]) + struct.pack("<I", 0xBABABABA)
+    root += (b"\x07" if version >= 3 else b"") + struct.pack("<I", 0x12345)
     root += struct.pack("<I3I", 1, 6, 0, 0) + policy(4, [1], 10) + policy(1)
     root += struct.pack("<I3I", 1, 0x100, 0x200, 0) + policy(3, [4, 5]) + policy(0)
     root += policy(2, [13]) + policy(1)
@@ -67,8 +67,15 @@ def repository_file(version, root_gap=0, settings=SETTINGS):
     root += struct.pack("<q", UNIX_EPOCH_IN_PHONE_TIME + 1577836800 * 10**6)
     root += struct.pack("<I", len(settings))
     root += b"".join(struct.pack("<IIB", k, m, t) + v for k, m, t, v in settings)
-    root += struct.pack("<II", 1, 0x99)
+    if version >= 1:
+        root += struct.pack("<II", 1, 0x99)  # the deleted keys
     return header + b"\xee" * root_gap + root
+
+
+def as_version_0(repository):
+    """A version-1 repository file as version 0 writes it: no deleted keys after the settings."""
+    assert repository[20] == 1 and repository[-4:] == b"\0\0\0\0"
+    return repository[:20] + b"\x00" + repository[21:-4]
 
 
 class CliTest(unittest.TestCase):
@@ -208,7 +215,8 @@ class CliTest(unittest.TestCase):
             self.assertEqual(result.returncode, 0, result.stderr)
             dump = json.loads(result.stdout)
             self.assertEqual((dump["version"], dump["rootStream"]), (version, 20 + gap))
-            self.assertEqual(dump.get("keyspace"), 7 if version >= 3 else None)
+            self.assertEqual((dump["repositoryUid"], dump["owner"]), ("0xBABABABA", "0x00012345"))
+            self.assertEqual(dump.get("keyspaceType"), 7 if version >= 3 else None)
             self.assertEqual(dump.get("defaultPolicyMask"), "0x000000FF" if version >= 2 else None)
             self.assertTrue(dump["uidChecksumCorrect"])
             self.assertEqual(dump["singlePolicies"][0]["write"]["kind"], "pass")
@@ -222,37 +230,53 @@ class CliTest(unittest.TestCase):
             self.assertEqual([s.get("value", s.get("text", s.get("hex")))
                               for s in dump["settings"]], [-5, 2.5, "Ж" * 40, "010203", "00d8"])
             self.assertEqual(dump["settings"][1]["metadata"], "0x0000000A")
-            self.assertEqual(dump["deletedKeys"], [{"key": "0x00000099", "keyDecimal": 153}])
-        text = run("dump", path).stdout
-        for line in ["Keyspace              7", "range policies", "  0x00000002 (2)  metadata",
-                     "real 2.5", "%d (2020-01-01 00:00:00 UTC)" % (UNIX_EPOCH_IN_PHONE_TIME + 1577836800 * 10**6),
-                     "string of 3 bytes, hex 010203", "Default read policy   capabilities "
-                     "NetworkServices", "  0x00000099 (153)"]:
-            self.assertIn(line.replace("range", "Range"), text)
+            self.assertEqual(dump.get("deletedKeys"),
+                             [{"key": "0x00000099", "keyDecimal": 153}] if version >= 1 else None)
+            text = run("dump", path).stdout
+            self.assertEqual("Deleted keys" in text, version >= 1)
+        # In the order of the file: the keyspace type sits between the two UIDs.
+        lines = ["Repository UID        0xBABABABA", "Keyspace type         7",
+                 "Owner UID             0x00012345", "Range policies",
+                 "Default read policy   capabilities NetworkServices",
+                 "%d (2020-01-01 00:00:00 UTC)" % (UNIX_EPOCH_IN_PHONE_TIME + 1577836800 * 10**6),
+                 "  0x00000002 (2)  metadata", "real 2.5", "string of 3 bytes, hex 010203",
+                 "  0x00000099 (153)"]
+        at = [text.find(line) for line in lines]
+        self.assertNotIn(-1, at, text)
+        self.assertEqual(at, sorted(at))
 
     def test_dump_of_a_saved_plugin_agrees_with_its_items(self):
         package = self.build(document([item("Name", entries=[("Off", "0")])]))
         with zipfile.ZipFile(package) as z:
-            path = self.write_bytes("fac00000.cre", z.read("fac00000.cre"))
-        dump = json.loads(run("dump", path, "--json").stdout)
-        self.assertEqual(dump["repositoryUid"], "0xFAC00000")
-        self.assertEqual(len(dump["singlePolicies"]), len(dump["settings"]))
-        self.assertIn({"key": "0x00000064", "keyDecimal": 100, "metadata": "0x00000000",
-                       "type": "string", "text": "Name"}, dump["settings"])
+            saved = z.read("fac00000.cre")
+        dumps = [json.loads(run("dump", self.write_bytes(name, data), "--json").stdout)
+                 for name, data in [("v1.cre", saved), ("v0.cre", as_version_0(saved))]]
+        for dump in dumps:
+            self.assertEqual(dump["repositoryUid"], "0xFAC00000")
+            self.assertEqual(len(dump["singlePolicies"]), len(dump["settings"]))
+            self.assertIn({"key": "0x00000064", "keyDecimal": 100, "metadata": "0x00000000",
+                           "type": "string", "text": "Name"}, dump["settings"])
+        self.assertEqual(dumps[0]["settings"], dumps[1]["settings"])
 
     def test_dump_names_the_offset_of_a_fault(self):
         good = repository_file(1)
+        v0 = repository_file(0)
         end_of_settings = len(good) - 8
         bad_type = bytearray(good)
         bad_type[good.index(struct.pack("<IIB", 1, 0, 0)) + 8] = 9
         cases = [
             (good[:19], "offset 16"),
             (good[:16] + struct.pack("<I", len(good)) + good[20:], "offset 16"),
-            (good[:20] + b"\x04" + good[21:], "format version 4, newer than version 3 (offset 20)"),
+            (good[:20] + b"\x04" + good[21:],
+             "format version 4 is newer than this program reads (offset 20)"),
+            (good[:20] + b"\xff" + good[21:],
+             "format version 255 is newer than this program reads (offset 20)"),
             (bytes(bad_type), "neither integer (0), real (1) nor string (2)"),
             (good[:end_of_settings], "(offset %d)" % end_of_settings),
             (good + b"\x00", "1 bytes after the deleted keys, where the file should end "
                              "(offset %d)" % len(good)),
+            (v0 + b"\x00" * 4, "4 bytes after the settings, where the file should end "
+                               "(offset %d)" % len(v0)),
             (good[:63] + struct.pack("<I", 10**6) + good[67:], "1000000 range policies do not "
              "fit the %d bytes that follow (offset 63)" % (len(good) - 67)),
         ]
@@ -261,10 +285,11 @@ class CliTest(unittest.TestCase):
             self.assertEqual(result.returncode, 1, message)
             self.assertIn(message, result.stderr)
             self.assertEqual(len(result.stderr.strip().splitlines()), 1)
-        for length in range(len(good)):
-            result = run("dump", self.write_bytes("cut.cre", good[:length]))
-            self.assertEqual(result.returncode, 1, length)
-            self.assertRegex(result.stderr, r"\(offset \d+\)")
+        for whole in (v0, good):
+            for length in range(len(whole)):
+                result = run("dump", self.write_bytes("cut.cre", whole[:length]))
+                self.assertEqual(result.returncode, 1, length)
+                self.assertRegex(result.stderr, r"\(offset \d+\)")
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "package/package_archiver.h"
 #include "package/save_plugin.h"
 #include "plain_editor.h"
+#include "platform/errors.h"
 #include "platform/fault_injection.h"
 #include "platform/file_stream.h"
 #include "repository/descriptor_writer.h"
@@ -124,6 +126,54 @@ TEST_F(SaveOpenTest, PluginFileNamesThatLeaveTheWorkingFolderAreRefused) {
     EXPECT_THROW(Save(), Error);
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir_));
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(SaveOpenTest, RefusalsComeBeforeAnythingIsWritten) {
+  struct Case {
+    std::u16string setUid;
+    RepoItems items;
+    std::string message;
+  };
+  const Case cases[] = {
+      {u"12G45", ThreeItems(), "''fac12G45'' is not a valid integer value"},
+      {u"000000", ThreeItems(), "''fac000000'' is not a valid integer value"},
+      {u"/../x", ThreeItems(), "''fac/../x'' is not a valid integer value"},
+      {u"00000",
+       ListOf({MakeItem(u"Big", u"", u"0x1", u"1", u"255", u"1", u"0", u"1",
+                        std::vector<Entry>(46, {u"t", u"1"}))}),
+       "Cannot save item 1 \"Big\": it has 46 selection entries, at most 45 fit"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    editor_.setUid = c.setUid;
+    editor_.items = c.items;
+    try {
+      Save();
+      ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.what(), c.message);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+  }
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(SaveOpenTest, PackagePathHeldByAFolderGivesTheCreateError) {
+  std::filesystem::create_directories(Package() / "inside");
+  try {
+    Save();
+    FAIL() << "no error";
+  } catch (const FileCreateError& error) {
+    const std::string prefix = "Cannot create file \"" + PathText(Package()) + "\". ";
+    EXPECT_EQ(std::string(error.what()).substr(0, prefix.size()), prefix);
+#ifndef _WIN32
+    EXPECT_EQ(error.what(), prefix + SystemReason(EISDIR));
+#endif
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(Package() / "inside"));
+  EXPECT_EQ(Names(dir_ / "my_tweak"),
+            (std::vector<std::string>{"fac00000.cre", "my_tweak.plg", "my_tweak.qvx"}));
   EXPECT_TRUE(prompts_.messages.empty());
 }
 
