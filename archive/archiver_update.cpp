@@ -2,6 +2,7 @@
 #include "archive/archive_commit.h"
 #include "archive/archiver.h"
 #include "platform/file_stream.h"
+#include "platform/text.h"
 
 namespace pw {
 namespace {
@@ -49,7 +50,7 @@ void TZFBaseArchiver::Commit() {
   settings.componentName = Name;
   ArchiveCommit commit(*FDMHandle, settings, [this](const TDirItem& item, const EZFException& e) {
     const std::u16string fileName =
-        item.Operation == poUpdate ? item.Name : item.SrcFileName.u16string();
+        item.Operation == poUpdate ? item.Name : PathToUtf16(item.SrcFileName);
     return ProcessFileFailure(fileName, item.Operation, e);
   });
   commit.Run();

@@ -7,6 +7,7 @@
 #include "archive/exclusion_list.h"
 #include "archive/process_lock.h"
 #include "platform/file_info.h"
+#include "platform/text.h"
 
 namespace pw {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 constexpr uint32_t kAttrsFoundOnRequest = zf::kAttrHidden | zf::kAttrSystem | zf::kAttrDirectory;
 
 bool HasWildcards(const std::filesystem::path& mask) {
-  return mask.u16string().find_first_of(u"*?") != std::u16string::npos;
+  return PathToUtf16(mask).find_first_of(u"*?") != std::u16string::npos;
 }
 
 // As the host's file search: hidden, system and folder entries pass only when asked for.

@@ -35,7 +35,7 @@ EntryNameBytes EncodeEntryName(std::u16string_view name, bool oemFileNames) {
 }
 
 std::u16string StoredFileName(const std::filesystem::path& source) {
-  std::u16string name = source.filename().u16string();
+  std::u16string name = PathToUtf16(source.filename());
   if (!name.empty() && name.back() == u'.')
     name.pop_back();
   std::replace(name.begin(), name.end(), u'\\', u'/');

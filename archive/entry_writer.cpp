@@ -10,6 +10,7 @@
 #include "archive/unicode_name_field.h"
 #include "platform/errors.h"
 #include "platform/file_stream.h"
+#include "platform/text.h"
 
 namespace pw {
 namespace {
@@ -18,7 +19,7 @@ constexpr size_t kMaxPathLength = 260;
 
 std::unique_ptr<FileStream> OpenSource(const std::filesystem::path& path,
                                        const ZFWriterSettings& settings) {
-  const std::u16string text = path.u16string();
+  const std::u16string text = PathToUtf16(path);
   if (text.size() >= kMaxPathLength && text.find(u"\\\\?\\") == std::u16string::npos)
     throw EZFException(zf_native::kFileNameTooLong, settings.componentName, {PathText(path)});
   try {

@@ -1,6 +1,8 @@
 // Wildcard matching of full paths against the exclusion list.
 #include "archive/exclusion_list.h"
 
+#include "platform/text.h"
+
 namespace pw {
 namespace {
 
@@ -42,12 +44,12 @@ ExclusionList::ExclusionList(const std::filesystem::path& exclusionMask,
                              const std::filesystem::path& archive)
     : archive_(Normal(archive)) {
   if (!exclusionMask.empty())
-    masks_.push_back(exclusionMask.u16string());
-  masks_.push_back(archive_.u16string());
+    masks_.push_back(PathToUtf16(exclusionMask));
+  masks_.push_back(PathToUtf16(archive_));
 }
 
 bool ExclusionList::Excludes(const std::filesystem::path& file) const {
-  const std::u16string text = Normal(file).u16string();
+  const std::u16string text = PathToUtf16(Normal(file));
   for (const std::u16string& mask : masks_) {
     if (WildcardMatch(mask, text))
       return true;

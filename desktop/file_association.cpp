@@ -3,6 +3,7 @@
 
 #include "desktop/registry.h"
 #include "desktop/xdg_association.h"
+#include "platform/text.h"
 
 namespace pw {
 
@@ -14,7 +15,7 @@ const std::vector<std::u16string>& AssociationKeyPath() {
 
 std::u16string AssociationCommand(const std::filesystem::path& program) {
   std::u16string command = u"\"";
-  command.append(std::filesystem::absolute(program).u16string());
+  command.append(PathToUtf16(std::filesystem::absolute(program)));
   command.append(u"\" \"%1\"");
   return command;
 }

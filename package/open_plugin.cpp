@@ -18,7 +18,7 @@ constexpr int32_t kSearchAllButFolders = 495;
 
 // The extension as the text from the file name's last dot, compared exactly.
 bool EndsWith(const std::filesystem::path& path, const std::u16string& extension) {
-  const std::u16string name = path.filename().u16string();
+  const std::u16string name = PathToUtf16(path.filename());
   const size_t dot = name.rfind(u'.');
   return dot != std::u16string::npos && name.substr(dot) == extension;
 }

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "platform/text.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -22,8 +24,7 @@ FileOpenError::FileOpenError(const std::filesystem::path& path, const std::strin
     : Error("Cannot open file \"" + PathText(path) + "\". " + reason) {}
 
 std::string PathText(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
+  return PathToUtf8(path);
 }
 
 std::string SystemReason(int code) {

@@ -99,4 +99,31 @@ std::filesystem::path PathFromUtf16(std::u16string_view text) {
 #endif
 }
 
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+#ifdef _WIN32
+  return PathFromUtf16(Utf8ToUtf16(utf8));
+#else
+  return std::filesystem::path(std::string(utf8));
+#endif
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const std::wstring& wide = path.native();
+  return Utf16ToUtf8(
+      std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
+#else
+  return path.native();
+#endif
+}
+
+std::u16string PathToUtf16(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const std::wstring& wide = path.native();
+  return std::u16string(wide.begin(), wide.end());
+#else
+  return Utf8ToUtf16(path.native());
+#endif
+}
+
 }  // namespace pw

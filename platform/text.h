@@ -17,4 +17,15 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // unpaired surrogate, which no file system name can hold, becomes U+FFFD instead of failing.
 std::filesystem::path PathFromUtf16(std::u16string_view text);
 
+// A path from UTF-8 text (a command-line argument, a document). Use it instead of
+// path(std::string), which on Windows reads the bytes in the ANSI code page, not as UTF-8.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
+// The path as UTF-8 and as UTF-16, for messages, output and entry names. Unlike path::string()
+// and path::u16string(), these never throw: on Windows an unpaired surrogate becomes U+FFFD in
+// the UTF-8; elsewhere the name's bytes are kept in the UTF-8 and bytes that are not UTF-8
+// become U+FFFD in the UTF-16.
+std::string PathToUtf8(const std::filesystem::path& path);
+std::u16string PathToUtf16(const std::filesystem::path& path);
+
 }  // namespace pw
