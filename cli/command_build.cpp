@@ -21,17 +21,17 @@ struct BuildOptions {
 };
 
 int Build(const BuildOptions& options) {
-  PluginDocument document = ParsePluginDocument(ReadWholeFile(options.document));
+  PluginDocument document = ParsePluginDocument(ReadWholeFile(PathFromUtf8(options.document)));
   DocumentEditor editor(document);
   TZFBaseArchiver archiver;
   ConfigurePackageArchiver(archiver);
   CliPrompts prompts;
-  const auto folder = std::filesystem::absolute(options.dir);
+  const auto folder = std::filesystem::absolute(PathFromUtf8(options.dir));
   std::filesystem::create_directories(folder);
   const auto package = SavePlugin(editor, archiver, folder, prompts);
   if (!package)
     throw Error("the plugin has no items; nothing was saved");
-  std::cout << package->string() << "\n";
+  std::cout << PathToUtf8(*package) << "\n";
   return prompts.failures > 0 ? 1 : 0;
 }
 

@@ -30,7 +30,8 @@ std::vector<Finding> CheckPackage(const std::filesystem::path& package) {
   return CheckPluginItems(opened.document);
 }
 
-int Check(const std::string& package) {
+int Check(const std::string& argument) {
+  const std::filesystem::path package = PathFromUtf8(argument);
   RequirePackageFile(package);
   const std::vector<Finding> findings = CheckPackage(package);
   for (const Finding& finding : findings)

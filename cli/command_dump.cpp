@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/repository_dump.h"
 #include "cli/repository_dump_output.h"
+#include "platform/text.h"
 
 namespace pw {
 namespace {
@@ -24,7 +25,7 @@ void AddDumpCommand(CLI::App& app, int& status) {
   command->add_option("FILE", options->file, "the repository file")->required();
   command->add_flag("--json", options->json, "as JSON");
   command->callback([options, &status] {
-    const RepositoryDump dump = ReadRepositoryDump(options->file);
+    const RepositoryDump dump = ReadRepositoryDump(PathFromUtf8(options->file));
     std::cout << (options->json ? RepositoryDumpJson(dump) : RepositoryDumpText(dump));
     status = 0;
   });

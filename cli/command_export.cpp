@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/file_text.h"
 #include "cli/package_document.h"
+#include "platform/text.h"
 
 namespace pw {
 namespace {
@@ -16,14 +17,14 @@ struct ExportOptions {
 };
 
 int Export(const ExportOptions& options) {
-  const OpenedPackage opened = OpenPackageDocument(options.package);
+  const OpenedPackage opened = OpenPackageDocument(PathFromUtf8(options.package));
   if (!opened.parsed)
     throw Error("Cant parse plugin file!");
   const std::string json = PluginDocumentJson(opened.document);
   if (options.output.empty())
     std::cout << json;
   else
-    WriteWholeFile(options.output, json);
+    WriteWholeFile(PathFromUtf8(options.output), json);
   return opened.failures > 0 ? 1 : 0;
 }
 

@@ -33,9 +33,9 @@ int Extract(const ExtractOptions& options) {
     ++failed;
     action = answer;
   };
-  archiver.FileName = options.archive;
+  archiver.FileName = PathFromUtf8(options.archive);
   archiver.OpenArchive(file_mode::kReadShareAll);
-  archiver.BaseDir = std::filesystem::absolute(options.dir);
+  archiver.BaseDir = std::filesystem::absolute(PathFromUtf8(options.dir));
   std::filesystem::create_directories(archiver.BaseDir);
   archiver.ExtractFiles(u"*", static_cast<int32_t>(zf::kDefaultSearchAttr), u"");
   archiver.CloseArchive();

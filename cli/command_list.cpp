@@ -5,6 +5,7 @@
 
 #include "cli/archive_listing.h"
 #include "cli/commands.h"
+#include "platform/text.h"
 
 namespace pw {
 namespace {
@@ -22,7 +23,7 @@ void AddListCommand(CLI::App& app, int& status) {
   command->add_option("PACKAGE", options->archive, "the archive")->required();
   command->add_flag("--json", options->json, "as JSON");
   command->callback([options, &status] {
-    const auto entries = ListArchive(options->archive);
+    const auto entries = ListArchive(PathFromUtf8(options->archive));
     std::cout << (options->json ? ListingJson(entries) : ListingTable(entries));
     status = 0;
   });

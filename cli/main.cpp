@@ -2,8 +2,12 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "platform/command_line.h"
+#include "platform/standard_streams.h"
 #include "platform/user_prompts.h"
 
 namespace {
@@ -14,12 +18,19 @@ constexpr int kUsageError = 2;
 }  // namespace
 
 int main(int argc, char** argv) {
+  const pw::Utf8StandardStreams streams;
+  const std::vector<std::string> arguments = pw::Utf8Arguments(argc, argv);
+  std::vector<const char*> argumentTexts;
+  for (const std::string& argument : arguments)
+    argumentTexts.push_back(argument.c_str());
   CLI::App app(
       "Qorvix Plugwright on the command line: build, export, list, extract and check "
       "plugin packages; dump repository files.",
       "plugwright-cli");
   app.set_version_flag("--version", "plugwright-cli 0.1.0");
   app.require_subcommand(1);
+  // Set before the subcommands, which inherit it: "/" starts a path here, never an option.
+  app.allow_windows_style_options(false);
   int status = 0;
   pw::AddBuildCommand(app, status);
   pw::AddExportCommand(app, status);
@@ -28,7 +39,7 @@ int main(int argc, char** argv) {
   pw::AddCheckCommand(app, status);
   pw::AddDumpCommand(app, status);
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(argumentTexts.size()), argumentTexts.data());
   } catch (const CLI::CallForHelp& help) {
     return app.exit(help);
   } catch (const CLI::CallForAllHelp& help) {
