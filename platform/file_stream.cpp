@@ -55,7 +55,12 @@ FileStream::FileStream(const std::filesystem::path& path, uint16_t mode) : path_
   DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
   DWORD disposition = OPEN_EXISTING;
   if (IsCreateMode(mode)) {
-    access |= GENERIC_WRITE, share = 0, disposition = CREATE_ALWAYS;
+    // Others may read a file while we write it, never write it. Denying reads as well would
+    // make the create itself fail whenever a virus scanner, the indexer or a preview holds the
+    // earlier file of that name open for reading, as they do at any time; and a reader sees no
+    // more than it may while an existing archive is updated in place, which shares reading too.
+    // Denying writes keeps a second writer of the same file from mixing its bytes into ours.
+    access |= GENERIC_WRITE, share = FILE_SHARE_READ, disposition = CREATE_ALWAYS;
   } else {
     if ((mode & 0x0F) != 0)
       access |= GENERIC_WRITE;

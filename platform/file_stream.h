@@ -9,7 +9,7 @@ namespace pw {
 
 // File modes as numbers, as the archive component stores them.
 namespace file_mode {
-inline constexpr uint16_t kCreate = 0xFF00;  // create or empty, read and write, no sharing
+inline constexpr uint16_t kCreate = 0xFF00;  // create or empty, read and write, others may read
 inline constexpr uint16_t kReadWriteDenyWrite = 0x22;  // read and write, others may not write
 inline constexpr uint16_t kReadShareAll = 0x40;        // read only, others may read and write
 }  // namespace file_mode
