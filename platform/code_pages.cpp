@@ -30,6 +30,25 @@ std::u16string CodePageToUtf16(UINT codePage, std::string_view bytes) {
   return out;
 }
 
+// Without the "best fit" that Windows applies by default (and CharToOem always): it turns a
+// missing letter into a look-alike, "À" into "A" in CP437 and some look-alikes of "/" and "\\"
+// into the separators themselves, so names would differ from the other builds' and could
+// point somewhere else. A character the code page lacks becomes "?".
+std::string Utf16ToCodePage(UINT codePage, std::u16string_view text) {
+  if (text.empty())
+    return {};
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int units = static_cast<int>(text.size());
+  const int size = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, units, nullptr, 0,
+                                       nullptr, nullptr);
+  if (size <= 0)
+    return {};
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide, units, out.data(), size, nullptr,
+                      nullptr);
+  return out;
+}
+
 }  // namespace
 
 int AnsiCodePage() {
@@ -41,14 +60,7 @@ int OemCodePage() {
 }
 
 std::string Utf16ToAnsi(std::u16string_view text) {
-  if (text.empty())
-    return {};
-  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-  const int units = static_cast<int>(text.size());
-  const int size = WideCharToMultiByte(CP_ACP, 0, wide, units, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide, units, out.data(), size, nullptr, nullptr);
-  return out;
+  return Utf16ToCodePage(CP_ACP, text);
 }
 
 std::u16string AnsiToUtf16(std::string_view bytes) {
@@ -56,10 +68,7 @@ std::u16string AnsiToUtf16(std::string_view bytes) {
 }
 
 std::string AnsiToOemBytes(std::string_view bytes) {
-  std::string out(bytes);
-  if (!out.empty())
-    CharToOemBuffA(out.data(), out.data(), static_cast<DWORD>(out.size()));
-  return out;
+  return Utf16ToCodePage(CP_OEMCP, AnsiToUtf16(bytes));
 }
 
 std::u16string OemToUtf16(std::string_view bytes) {
