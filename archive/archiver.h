@@ -50,6 +50,9 @@ class TZFBaseArchiver {
   bool ExtractCorruptedFiles = false;
   bool FOpenCorruptedArchives = true;
   bool FSuppressPasswordEvent = false;
+  // The MS-DOS date and time every entry added from now on carries instead of its source
+  // file's, so that packages of the same files come out the same byte for byte.
+  std::optional<uint32_t> FixedEntryDateTime;
 
   // Level and mode are two views of one setting: clNone 0, clFastest 1, clNormal 6, clMax 9;
   // modes 1-3 clFastest, 4-6 clNormal, 7-9 clMax; a mode above 9 raises native 5.

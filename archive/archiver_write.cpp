@@ -78,7 +78,7 @@ void TZFBaseArchiver::PrepareEntry(const FileInfo& file) {
   item.Comment.clear();
   item.ExtraFields.clear();
 
-  const uint32_t stamp = EntryDosDateTime(file);
+  const uint32_t stamp = FixedEntryDateTime ? *FixedEntryDateTime : EntryDosDateTime(file);
   TZFZipCentralDir& central = item.CentralDir;
   central = {};
   central.signature = zf::kCentralDirSignature;

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/file_text.h"
 #include "cli/plugin_document.h"
+#include "cli/source_date_epoch.h"
 #include "package/package_archiver.h"
 #include "package/save_plugin.h"
 #include "platform/text.h"
@@ -25,6 +26,7 @@ int Build(const BuildOptions& options) {
   DocumentEditor editor(document);
   TZFBaseArchiver archiver;
   ConfigurePackageArchiver(archiver);
+  archiver.FixedEntryDateTime = SourceDateEpochStamp();
   CliPrompts prompts;
   const auto folder = std::filesystem::absolute(PathFromUtf8(options.dir));
   std::filesystem::create_directories(folder);
@@ -41,6 +43,10 @@ void AddBuildCommand(CLI::App& app, int& status) {
   auto options = std::make_shared<BuildOptions>();
   CLI::App* command = app.add_subcommand(
       "build", "Save a plugin document as DIR/<file>/<file>.qvx, as \"Save plugin\" does");
+  command->footer(
+      "With SOURCE_DATE_EPOCH set (seconds since 1970), every entry carries that time (UTC)\n"
+      "instead of the moment of the save: the same document gives the same package byte for "
+      "byte.");
   command->add_option("PLUGIN.json", options->document, "the plugin document")->required();
   command->add_option("--dir", options->dir, "the folder for the plugin folder (default: .)");
   command->callback([options, &status] { status = Build(*options); });

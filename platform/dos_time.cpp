@@ -57,6 +57,23 @@ std::optional<uint32_t> FileTimeToDosDateTime(std::filesystem::file_time_type ti
   return PackTm(*local);
 }
 
+std::optional<uint32_t> UtcSecondsToDosDateTime(int64_t seconds) {
+  using namespace std::chrono;
+  // Bounds the calendar arithmetic below as well as the format.
+  const sys_seconds first{sys_days{year{kFirstYear} / January / 1}};
+  const sys_seconds pastLast{sys_days{year{kLastYear + 1} / January / 1}};
+  const sys_seconds time{std::chrono::seconds{seconds}};
+  if (time < first || time >= pastLast)
+    return std::nullopt;
+  const sys_days day = floor<days>(time);
+  const year_month_day date{day};
+  const hh_mm_ss clock{time - day};
+  return PackDosDateTime(
+      {static_cast<int>(date.year()), static_cast<int>(unsigned{date.month()}),
+       static_cast<int>(unsigned{date.day()}), static_cast<int>(clock.hours().count()),
+       static_cast<int>(clock.minutes().count()), static_cast<int>(clock.seconds().count())});
+}
+
 uint32_t CurrentDosDateTime() {
   const std::optional<std::tm> local = LocalTime(std::time(nullptr));
   const std::optional<uint32_t> packed = local ? PackTm(*local) : std::nullopt;

@@ -23,6 +23,9 @@ LocalDateTime UnpackDosDateTime(uint32_t dosDateTime);
 
 // A file time in local time, packed; nothing when it falls outside what the format holds.
 std::optional<uint32_t> FileTimeToDosDateTime(std::filesystem::file_time_type time);
+// A moment in UTC, as seconds since 1970, packed as it reads in UTC, so that it packs the same
+// in every time zone; nothing outside the years the format holds.
+std::optional<uint32_t> UtcSecondsToDosDateTime(int64_t seconds);
 // The current local date and time, packed.
 uint32_t CurrentDosDateTime();
 // The file time of an MS-DOS date and time read as local time; nothing for an invalid date.

@@ -1,22 +1,32 @@
 #!/usr/bin/env python3
 """Drives plugwright-cli as a user's script would.
 
-usage: cli_test.py PLUGWRIGHT_CLI
+usage: cli_test.py [EMULATOR...] PLUGWRIGHT_CLI
+The Windows build's program runs under Wine, the emulator given before it.
 """
+import io
 import json
 import os
 import struct
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import zipfile
 
 CLI = None
 
 
-def run(*args, cwd=None):
-    return subprocess.run([CLI, *args], capture_output=True, text=True, cwd=cwd)
+def run(*args, cwd=None, env=None):
+    return subprocess.run([*CLI, *args], capture_output=True, text=True, cwd=cwd, env=env)
+
+
+def host_path(printed):
+    """A path the program printed, as this side opens it: under Wine, drive Z: is the root."""
+    if printed[:3].upper() == "Z:\\":
+        return "/" + printed[3:].replace("\\", "/")
+    return printed
 
 
 def item(name, type_="255", view="1", key="1", entries=(), description="", minimum="0",
@@ -96,7 +106,7 @@ class CliTest(unittest.TestCase):
         result = run("build", self.write_json("plugin.json", doc), "--dir",
                      os.path.join(self.dir, out))
         self.assertEqual(result.returncode, 0, result.stderr)
-        return result.stdout.strip()
+        return host_path(result.stdout.strip())
 
     def test_build_export_round_trip_is_exact(self):
         # Number texts in the forms the reader gives back: decimal, and the UID as "0x" and
@@ -120,6 +130,28 @@ class CliTest(unittest.TestCase):
             self.assertEqual(a.namelist(), ["my_tweak.plg", "fac00000.cre"])
             for name in a.namelist():
                 self.assertEqual(a.read(name), b.read(name), name)
+
+    def test_source_date_epoch_makes_the_package_reproducible(self):
+        plugin = self.write_json("plugin.json", document([item("Name", entries=[("Off", "0")])]))
+        epoch = 1700000001  # 2023-11-14 22:13:21 UTC; entries hold even seconds
+        packages = []
+        # Apart in time and in two time zones, which would move a local time stamp by 9 hours.
+        for zone, out in [("UTC0", "first"), ("JST-9", "second")]:
+            env = dict(os.environ, SOURCE_DATE_EPOCH=str(epoch), TZ=zone)
+            result = run("build", plugin, "--dir", os.path.join(self.dir, out), env=env)
+            self.assertEqual(result.returncode, 0, result.stderr)
+            with open(host_path(result.stdout.strip()), "rb") as f:
+                packages.append(f.read())
+            time.sleep(2.1)
+        self.assertEqual(packages[0], packages[1])
+        with zipfile.ZipFile(io.BytesIO(packages[0])) as z:
+            self.assertEqual({i.date_time for i in z.infolist()}, {(2023, 11, 14, 22, 13, 20)})
+        for bad in ["yesterday", "-1", "1e9", "315532799", "4354819200", "17000000000000000000"]:
+            env = dict(os.environ, SOURCE_DATE_EPOCH=bad)
+            result = run("build", plugin, "--dir", os.path.join(self.dir, "bad"), env=env)
+            self.assertEqual(result.returncode, 1, bad)
+            self.assertIn('SOURCE_DATE_EPOCH "%s" is not a number of seconds' % bad, result.stderr)
+            self.assertFalse(os.path.exists(os.path.join(self.dir, "bad", "my_tweak")), bad)
 
     def test_document_errors_name_the_member(self):
         good = item("x")
@@ -293,5 +325,6 @@ class CliTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    CLI = sys.argv.pop(1)
+    CLI = sys.argv[1:]
+    del sys.argv[1:]
     unittest.main()

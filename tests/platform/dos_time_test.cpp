@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 
 namespace pw {
 namespace {
@@ -29,6 +30,25 @@ TEST(DosTime, PacksDateHighAndTimeLow) {
       EXPECT_EQ(back.second, c.time.second / 2 * 2);
     }
   }
+}
+
+TEST(DosTime, UtcSecondsPackAsTheyReadInUtc) {
+  struct Case {
+    int64_t seconds;
+    std::optional<uint32_t> packed;
+  };
+  const Case cases[] = {
+      {315532800, 0x00210000},  // 1980-01-01 00:00:00
+      {1700000001, (43u * 512 + 11 * 32 + 14) << 16 | (22 * 2048 + 13 * 32 + 10)},
+      {4354819199, (127u * 512 + 12 * 32 + 31) << 16 | (23 * 2048 + 59 * 32 + 29)},
+      {315532799, std::nullopt},
+      {4354819200, std::nullopt},
+      {-1, std::nullopt},
+      {INT64_MAX, std::nullopt},
+      {INT64_MIN, std::nullopt},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(UtcSecondsToDosDateTime(c.seconds), c.packed) << c.seconds;
 }
 
 TEST(DosTime, FileTimesGoThroughLocalTime) {
