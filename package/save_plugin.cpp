@@ -19,13 +19,15 @@ namespace pw {
 namespace {
 
 // A plugin file name names a folder inside the working folder and the files in it; one that
-// holds a separator or is "." or ".." would put them elsewhere.
+// holds a separator or is "." or ".." would put them elsewhere. So would a ":" on Windows,
+// where "C:name" is a path relative to drive C:, wherever the working folder is; refused
+// everywhere, so that a plugin saved on one system can be saved on the other.
 void RefuseNameOutsideWorkingFolder(const std::u16string& pluginName) {
   if (pluginName == u"." || pluginName == u".." ||
-      pluginName.find_first_of(u"/\\") != std::u16string::npos)
+      pluginName.find_first_of(u"/\\:") != std::u16string::npos)
     throw Error("Plugin file \"" + Utf16ToUtf8(pluginName) +
-                "\" cannot be used: a plugin file name must not hold \"/\" or \"\\\" and must "
-                "not be \".\" or \"..\".");
+                "\" cannot be used: a plugin file name must not hold \"/\", \"\\\" or \":\" and "
+                "must not be \".\" or \"..\".");
 }
 
 // Everything the repository file cannot hold is refused before the plugin folder and the
