@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/user_prompts.h"
@@ -17,11 +19,19 @@ namespace pw::fuzz {
 // Created once per process under the system's temporary folder, removed at exit.
 inline const std::filesystem::path& Workspace() {
   static const std::filesystem::path folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pw_fuzz_XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-      std::abort();
-    std::atexit([] { std::filesystem::remove_all(Workspace()); });
-    return std::filesystem::path(pattern);
+    // A name nobody has taken, made the portable way (mkdtemp is POSIX only).
+    std::random_device random;
+    for (;;) {
+      const auto candidate = std::filesystem::temp_directory_path() /
+                             ("pw_fuzz_" + std::to_string(random()) + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(candidate, error)) {
+        std::atexit([] { std::filesystem::remove_all(Workspace()); });
+        return candidate;
+      }
+      if (error)
+        std::abort();
+    }
   }();
   return folder;
 }

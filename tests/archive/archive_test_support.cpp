@@ -1,27 +1,16 @@
 // Helpers of the archive tests.
 #include "archive_test_support.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 
-#include "platform/errors.h"
-
-#ifndef _WIN32
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <unistd.h>
 #endif
 
 namespace pw::test {
-namespace {
-
-std::string Quoted(const std::string& text) {
-  std::string out = "'";
-  for (const char c : text)
-    out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
-
-}  // namespace
 
 void ArchiveTest::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -84,26 +73,6 @@ PromptButton ScriptedPrompts::Confirm(const std::string& text,
   const PromptButton answer = answers_.front();
   answers_.pop_front();
   return answer;
-}
-
-std::string PeerCheck(const std::filesystem::path& archive,
-                      const std::vector<std::pair<std::string, std::filesystem::path>>& entries) {
-  std::string command =
-      Quoted(PW_PYTHON) + " " + Quoted(PW_ZIP_PEER) + " " + Quoted(PathText(archive));
-  for (const auto& [name, source] : entries)
-    command += " " + Quoted(name + "=" + PathText(source));
-  command += " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr)
-    return "cannot run python";
-  std::string output;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-    output += buffer;
-  ::pclose(pipe);
-  while (!output.empty() && (output.back() == '\n' || output.back() == '\r'))
-    output.pop_back();
-  return output;
 }
 
 }  // namespace pw::test

@@ -1,5 +1,5 @@
-// Shared helpers of the archive tests: a scratch folder, file bytes, scripted prompts and the
-// Python zipfile peer.
+// Shared helpers of the archive tests: a scratch folder, file bytes, scripted prompts; and the
+// Python zipfile peer (zip_peer.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 
 #include "archive/archiver.h"
 #include "platform/user_prompts.h"
+#include "zip_peer.h"
 
 namespace pw::test {
 
@@ -54,10 +55,5 @@ class ScriptedPrompts : public UserPrompts {
 
 // The settings a plugin save runs with; the component is named "Z".
 void ConfigureAsSaving(TZFBaseArchiver& archiver);
-
-// Python's zipfile must list exactly these entry names (UTF-8) in order, read each with the
-// bytes of its source file, and find every CRC good. Returns "OK" or what went wrong.
-std::string PeerCheck(const std::filesystem::path& archive,
-                      const std::vector<std::pair<std::string, std::filesystem::path>>& entries);
 
 }  // namespace pw::test

@@ -114,9 +114,7 @@ std::map<std::string, std::string> Digest(const Contents& contents) {
 
 TEST_F(ReadBackTest, ArchivesMadeByPythonZipfileOpenAndExtract) {
   const auto peer = dir_ / "peer";
-  const std::string command =
-      std::string(PW_PYTHON) + " " + PW_MAKE_PEER_ARCHIVES + " '" + peer.string() + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0);
+  ASSERT_TRUE(MakePeerArchives(peer));
   for (const char* name : {"plain.zip", "comment.zip", "prepended.zip", "appended.zip",
                            "descriptors.zip", "zip64.zip"}) {
     SCOPED_TRACE(name);
