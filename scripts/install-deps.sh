@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need, when any is missing.
-#   bash scripts/install-deps.sh [--windows] [--windows-qt] [--package]
+#   bash scripts/install-deps.sh [--windows] [--windows-qt] [--package] [--screenshots]
 # --windows adds the mingw-w64 cross compiler and Wine; --windows-qt adds what building Qt for
 # Windows from Debian's Qt source needs; --package adds what making the .deb, its icons and man
-# pages, and testing the installed package on a desktop need.
+# pages, and testing the installed package on a desktop need; --screenshots adds ImageMagick, which
+# photographs windows.
 set -euo pipefail
 
 packages=(
@@ -23,6 +24,7 @@ for option in "$@"; do
     --windows) packages+=("${windows[@]}") ;;
     --windows-qt) packages+=("${windows[@]}" dpkg-dev qt6-base-dev-tools) ;;
     --package) packages+=("${package[@]}") ;;
+    --screenshots) packages+=(imagemagick) ;;
     *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done
