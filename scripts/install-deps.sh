@@ -17,8 +17,8 @@ packages=(
 windows=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 xdotool)
 # dpkg-shlibdeps computes the .deb's dependencies; xdg-mime asks mimetype (libfile-mimeinfo-perl)
 # on a machine without a desktop session.
-package=(dpkg-dev desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
-         librsvg2-bin man-db groff-base xdotool x11-utils)
+package=(dpkg-dev desktop-file-utils shared-mime-info hicolor-icon-theme xdg-utils
+         libfile-mimeinfo-perl librsvg2-bin man-db groff-base xdotool x11-utils)
 for option in "$@"; do
   case "$option" in
     --windows) packages+=("${windows[@]}") ;;
