@@ -22,7 +22,7 @@ finish() {
   rm -rf "$work"
 }
 trap finish EXIT
-export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 build-rel/cli/plugwright-cli build examples/selection_list.json --dir "$work" >/dev/null

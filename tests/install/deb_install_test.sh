@@ -158,8 +158,9 @@ check_editor_as() {
   local as_user=(setpriv --reuid="$user" --regid="$(id -g "$user")" --init-groups)
   "${as_user[@]}" cp "$package" "$home/plugin.qvx"
   ls -A /usr/bin >"$work/usr-bin-before"
+  # On the X display, also where the test command runs the other suites offscreen.
   "${as_user[@]}" env HOME="$home" XDG_RUNTIME_DIR="$home/runtime" DISPLAY="$DISPLAY" \
-    plugwright "$home/plugin.qvx" >"$work/editor-$user.log" 2>&1 &
+    QT_QPA_PLATFORM=xcb plugwright "$home/plugin.qvx" >"$work/editor-$user.log" 2>&1 &
   editor_pid=$!
   local window
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Qorvix Plugwright$' | head -n 1) ||
