@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
       "Qorvix Plugwright on the command line: build, export, list, extract and check "
       "plugin packages; dump repository files.",
       "plugwright-cli");
-  app.set_version_flag("--version", "plugwright-cli 0.1.0");
+  app.set_version_flag("--version", "plugwright-cli " PLUGWRIGHT_VERSION);
   app.require_subcommand(1);
   int status = 0;
   pw::AddBuildCommand(app, status);
