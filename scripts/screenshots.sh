@@ -11,7 +11,7 @@ if [ "${1:-}" != --inside-display ]; then
   bash scripts/install-deps.sh --package --screenshots
   cmake -S . -B build-rel -DCMAKE_BUILD_TYPE=Release -DPLUGWRIGHT_BUILD_TESTS=OFF >/dev/null
   cmake --build build-rel -j "$(nproc)" --target plugwright plugwright-cli
-  exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" \
+  exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -nolisten tcp" \
     bash "$0" --inside-display
 fi
 
