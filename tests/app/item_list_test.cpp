@@ -3,6 +3,7 @@
 #include "window_harness.h"
 
 using pw::TRepo;
+using pw::test::Deselecting;
 using pw::test::Mark;
 using pw::test::Window;
 
@@ -206,14 +207,39 @@ class ItemListTest : public QObject {
 
   void saveAndRemoveWithoutSelectionDoNothing() {
     Window window;
-    window.Click("Button4");
-    window.Deselect("RepoList");
+    AddNamedItems(window, 2);
+    window.Click("Button3");
     QCOMPARE(window.SelectedRow("RepoList"), -1);
-    window.SetText("TweakName", QString());
+    QVERIFY(window.Edit("TweakName")->text().isEmpty());
     const pw::RepoItems before = window.form().Items();
     window.Click("Button6");
     window.Click("Button3");
     QCOMPARE(window.form().Items().All(), before.All());
+    QVERIFY(window.prompts.messages.empty());
+  }
+
+  // Only the commands leave the list without a selected line, so an edit stays ready for
+  // "Save item".
+  void selectionSurvivesAttemptsToClearIt_data() {
+    QTest::addColumn<Deselecting>("gesture");
+    QTest::addColumn<QString>("savedName");
+    QTest::newRow("click on the blank area") << Deselecting::BlankClick << "edited";
+    QTest::newRow("control-space") << Deselecting::ControlSpace << "edited";
+    // A click on the selected line shows its item again, with or without Control.
+    QTest::newRow("control-click") << Deselecting::ControlClick << "item 0";
+  }
+  void selectionSurvivesAttemptsToClearIt() {
+    QFETCH(Deselecting, gesture);
+    QFETCH(QString, savedName);
+    Window window;
+    AddNamedItems(window, 2);
+    window.ClickRow("RepoList", 0);
+    window.SetText("TweakName", QStringLiteral("edited"));
+    window.TryToDeselect("RepoList", gesture);
+    QCOMPARE(window.SelectedRow("RepoList"), 0);
+    window.Click("Button6");
+    QCOMPARE(Names(window.form().Items()), (QStringList{savedName, "item 1"}));
+    QCOMPARE(window.Lines("RepoList"), ItemLines(window.form().Items()));
     QVERIFY(window.prompts.messages.empty());
   }
 
@@ -310,11 +336,11 @@ class ItemListTest : public QObject {
     QFETCH(QStringList, order);
     QFETCH(int, selectedAfter);
     Window window;
-    AddNamedItems(window, 3);
+    AddNamedItems(window, selected >= 0 ? 3 : 4);
     if (selected >= 0)
       window.ClickRow("RepoList", selected);
     else
-      window.Deselect("RepoList");
+      window.Click("Button3");  // removing the selected last line leaves none selected
     window.SetText("TweakName", QStringLiteral("unsaved"));
     for (const QString& arrow : arrows)
       window.Click(arrow == "up" ? "SpinButton1Up" : "SpinButton1Down");

@@ -46,11 +46,25 @@ void Window::ClickRow(const char* listName, int row) {
                     list->visualItemRect(list->item(row)).center());
 }
 
-void Window::Deselect(const char* listName) {
+void Window::TryToDeselect(const char* listName, Deselecting gesture) {
   QListWidget* list = List(listName);
-  const int row = pw::SelectedRow(list);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                    list->visualItemRect(list->item(row)).center());
+  const QRect selected = list->visualItemRect(list->item(pw::SelectedRow(list)));
+  switch (gesture) {
+    case Deselecting::BlankClick: {
+      const QPoint blank(selected.center().x(), list->viewport()->height() - 2);
+      if (list->indexAt(blank).isValid())
+        qFatal("%s has no blank area below its lines", listName);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, blank);
+      break;
+    }
+    case Deselecting::ControlClick:
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, selected.center());
+      break;
+    case Deselecting::ControlSpace:
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+      break;
+  }
 }
 
 void Window::PressKey(const char* widgetName, Qt::Key key) {

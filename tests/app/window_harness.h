@@ -40,6 +40,9 @@ class RecordingPrompts : public UserPrompts {
 
 enum class Mark { None, Add, Save, Other };
 
+// What a user might try in a list box to leave it with no line selected.
+enum class Deselecting { BlankClick, ControlClick, ControlSpace };
+
 // A shown editor window with recording prompts.
 class Window {
  public:
@@ -69,8 +72,8 @@ class Window {
   void RunCommand(const char* buttonName);
   void Choose(const char* dropDownName, int index);
   void ClickRow(const char* listName, int row);
-  // Control-click on the selected line, which leaves no line selected.
-  void Deselect(const char* listName);
+  // A click below the last line, or control-click or control-space on the selected line.
+  void TryToDeselect(const char* listName, Deselecting gesture);
   void PressKey(const char* widgetName, Qt::Key key);
   void Type(const char* widgetName, const QString& text);
   void SetText(const char* lineEditName, const QString& text);
@@ -87,3 +90,5 @@ class Window {
 };
 
 }  // namespace pw::test
+
+Q_DECLARE_METATYPE(pw::test::Deselecting)
