@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "app/model/number_text.h"
+
 namespace pw {
 
 QString ToQString(std::u16string_view text) {
@@ -20,6 +22,11 @@ std::u16string FieldText(const QLineEdit* field) {
 
 void SetFieldText(QLineEdit* field, std::u16string_view text) {
   field->setText(ToQString(text));
+}
+
+void IncreaseNumberField(QLineEdit* field) {
+  const auto pattern = static_cast<uint32_t>(ReadNumberText(FieldText(field)));
+  SetFieldText(field, DecimalText(static_cast<int32_t>(pattern + 1U)));
 }
 
 std::u16string MemoText(const QPlainTextEdit* memo) {

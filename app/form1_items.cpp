@@ -21,10 +21,6 @@ QString LineOf(const TRepo& item) {
   return ToQString(RepoListLine(item));
 }
 
-void IncreaseNumber(QLineEdit* field) {
-  SetFieldText(field, DecimalText(int64_t{ReadNumberText(FieldText(field))} + 1));
-}
-
 }  // namespace
 
 bool TForm1::ItemCheckPasses() const {
@@ -83,7 +79,7 @@ void TForm1::Button4Click() {
   }
   AppendItem(EditorItem());
   if (IncKey->isChecked())
-    IncreaseNumber(RepKey);
+    IncreaseNumberField(RepKey);
   SelectRow(RepoList, RepoList->count() - 1);
   UnmarkItemButtons();
 }

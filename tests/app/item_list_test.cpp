@@ -72,6 +72,10 @@ class ItemListTest : public QObject {
     QTest::addColumn<QString>("next");
     QTest::newRow("decimal") << "1" << QStringList{"1", "2", "3"} << "4";
     QTest::newRow("hexadecimal turns decimal") << "0x10" << QStringList{"0x10", "17", "18"} << "19";
+    QTest::newRow("top of 32 bits wraps")
+        << "2147483647" << QStringList{"2147483647", "-2147483648", "-2147483647"} << "-2147483646";
+    QTest::newRow("pattern 0xFFFFFFFF is -1")
+        << "0xFFFFFFFF" << QStringList{"0xFFFFFFFF", "0", "1"} << "2";
   }
   void increaseKeyNumber() {
     QFETCH(QString, key);
@@ -88,6 +92,7 @@ class ItemListTest : public QObject {
     QCOMPARE(stored, keys);
     QCOMPARE(window.Edit("RepKey")->text(), next);
     QCOMPARE(window.SelectedRow("RepoList"), 2);
+    QVERIFY(window.prompts.errors.empty());
   }
 
   // Each empty field, the hidden ones included, refuses Add and Save alike.

@@ -143,14 +143,28 @@ class SelectionListTest : public QObject {
     }
   }
 
+  void increaseValue_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("from 0") << "0" << QStringList{"0", "1", "2", "3"} << "4";
+    QTest::newRow("top of 32 bits wraps")
+        << "2147483646" << QStringList{"2147483646", "2147483647", "-2147483648", "-2147483647"}
+        << "-2147483646";
+  }
   void increaseValue() {
+    QFETCH(QString, first);
+    QFETCH(QStringList, values);
+    QFETCH(QString, next);
     Panel panel;
     panel.window.Toggle("CheckBox2");
+    panel.window.SetText("NewComboValue", first);
     for (int k = 0; k < 4; ++k)
       panel.window.Click("Button1");
-    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"0", "1", "2", "3"}));
-    QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("4"));
+    QCOMPARE(panel.window.Lines("ComboListValues"), values);
+    QCOMPARE(panel.window.Edit("NewComboValue")->text(), next);
     QCOMPARE(panel.window.MarkOf("Button1"), Mark::None);
+    QVERIFY(panel.window.prompts.errors.empty());
   }
 
   void increaseValueStopsAtAValueThatIsNotANumber() {
