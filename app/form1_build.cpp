@@ -7,13 +7,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "app/memo.h"
 #include "app/single_line_delegate.h"
 #include "archive/archiver.h"
 #include "package/package_archiver.h"
@@ -48,9 +48,9 @@ QLineEdit* NewEdit(QWidget* parent, const char* name, const QString& text) {
   return edit;
 }
 
-QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& text, const QFont& font,
-                        int lines) {
-  auto* memo = Named(new QPlainTextEdit(parent), name);
+Memo* NewMemo(QWidget* parent, const char* name, const QString& text, const QFont& font,
+              int lines) {
+  auto* memo = Named(new Memo(parent), name);
   memo->setFont(font);
   memo->setPlainText(text);
   memo->setTabChangesFocus(true);

@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include "app/field_text.h"
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "app/memo.h"
 #include "app/model/number_text.h"
 #include "app/model/selector_codes.h"
 #include "platform/errors.h"
@@ -35,7 +35,7 @@ bool TForm1::ItemCheckPasses() const {
 TRepo TForm1::EditorItem() const {
   TRepo item;
   item.iName = FieldText(TweakName);
-  item.iDescription = MemoText(TweakDescr);
+  item.iDescription = TweakDescr->ExactText();
   item.iUid = FieldText(RepUID);
   item.iKey = FieldText(RepKey);
   item.iType = TypeCodeFromIndex(KeyType->currentIndex());
@@ -129,7 +129,7 @@ void TForm1::RepoListClick() {
   if (const int row = SelectedRow(RepoList); row >= 0) {
     const TRepo item = items_.At(static_cast<size_t>(row));
     SetFieldText(TweakName, item.iName);
-    SetMemoText(TweakDescr, item.iDescription);
+    TweakDescr->SetExactText(item.iDescription);
     SetFieldText(RepUID, item.iUid);
     SetFieldText(RepKey, item.iKey);
     KeyType->setCurrentIndex(TypeIndexFromCode(item.iType));

@@ -3,6 +3,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include "app/list_box.h"
 
@@ -77,6 +80,30 @@ void Window::Type(const char* widgetName, const QString& text) {
   auto* widget = Find<QWidget>(widgetName);
   widget->setFocus();
   QTest::keyClicks(widget, text);
+}
+
+void Window::Paste(const char* widgetName, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  auto* widget = Find<QWidget>(widgetName);
+  widget->setFocus();
+  QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+// A drop reaches a multi-line field through its viewport, below the last line.
+void Window::Drop(const char* widgetName, const QString& text) {
+  auto* widget = Find<QWidget>(widgetName);
+  if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget))
+    widget = scrolled->viewport();
+  const QPoint end(widget->width() - 2, widget->height() - 2);
+  QMimeData data;
+  data.setText(text);
+  QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &enter);
+  QDragMoveEvent move(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+  QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &drop);
 }
 
 // Replaces a one-line field's text as a user does: select all, then type.

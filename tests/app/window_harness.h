@@ -76,6 +76,10 @@ class Window {
   void TryToDeselect(const char* listName, Deselecting gesture);
   void PressKey(const char* widgetName, Qt::Key key);
   void Type(const char* widgetName, const QString& text);
+  // Puts text on the clipboard and pastes it with the keyboard at the end of the field.
+  void Paste(const char* widgetName, const QString& text);
+  // Drags text from elsewhere and drops it at the end of the field.
+  void Drop(const char* widgetName, const QString& text);
   void SetText(const char* lineEditName, const QString& text);
   void Toggle(const char* checkBoxName);
   // Fills the entry editor and runs "Add value" for each value.
