@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "app/form1.h"
 #include "app/list_box.h"
@@ -44,6 +45,9 @@ void SetHint(QWidget* widget, const QString& hint, bool shown = true) {
 
 QLineEdit* NewEdit(QWidget* parent, const char* name, const QString& text) {
   auto* edit = Named(new QLineEdit(parent), name);
+  // The toolkit would cut every text at 32,767 characters, also one read from a file; what
+  // a field may hold is for the save to decide.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setText(text);
   return edit;
 }

@@ -190,6 +190,33 @@ class ItemListTest : public QObject {
     QCOMPARE(shown, shownAgain);
   }
 
+  // A file may bring texts longer than the toolkit's default limit of a one-line field.
+  void longTextsFromAFileStayWhole() {
+    constexpr int kLength = 40000;
+    const auto longText = [](char16_t c) { return std::u16string(kLength, c); };
+    TRepo item;
+    item.iName = longText(u'n');
+    item.iDescription = longText(u'd');
+    item.iUid = longText(u'u');
+    item.iKey = longText(u'k');
+    item.iType = u"254";
+    item.iViewType = u"1";
+    item.iMinValue = longText(u'1');
+    item.iMaxValue = longText(u'2');
+    item.iNumOfCombo = u"1";
+    item.iComboElements = {{longText(u't'), longText(u'v')}};
+    Window window;
+    window.form().AppendItem(item);
+    window.ClickRow("RepoList", 0);
+    window.ClickRow("ComboListNames", 0);
+    for (const char* field :
+         {"TweakName", "RepUID", "RepKey", "MinValue", "MaxValue", "NewComboName", "NewComboValue"})
+      QVERIFY2(window.Edit(field)->text().size() == kLength, field);
+    window.Click("Button6");
+    QVERIFY(window.form().Items().At(0) == item);
+    QVERIFY(window.prompts.errors.empty());
+  }
+
   void saveOverwritesTheSelectedItem() {
     Window window;
     window.Toggle("IncKey");
