@@ -19,8 +19,12 @@ std::u16string FieldText(const QLineEdit* field) {
   return ToU16(field->text());
 }
 
+// A validator would rework the text as if the user had entered it.
 void SetFieldText(QLineEdit* field, std::u16string_view text) {
+  const QValidator* guard = field->validator();
+  field->setValidator(nullptr);
   field->setText(ToQString(text));
+  field->setValidator(guard);
 }
 
 void IncreaseNumberField(QLineEdit* field) {

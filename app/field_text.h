@@ -13,6 +13,7 @@ QString ToQString(std::u16string_view text);
 std::u16string ToU16(const QString& text);
 
 std::u16string FieldText(const QLineEdit* field);
+// Sets the text whole, past the field's validator: it comes from a file or an item.
 void SetFieldText(QLineEdit* field, std::u16string_view text);
 
 // Reads the field as number text, adds 1 and writes the decimal back. The sum wraps in 32

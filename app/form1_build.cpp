@@ -16,6 +16,7 @@
 #include "app/list_box.h"
 #include "app/memo.h"
 #include "app/single_line_delegate.h"
+#include "app/uid_digits_validator.h"
 #include "archive/archiver.h"
 #include "package/package_archiver.h"
 
@@ -276,6 +277,7 @@ void TForm1::BuildPluginFields(QVBoxLayout* column) {
                   0);
   grid->addWidget(PluginName, 2, 1);
   SetUID = NewEdit(pane, "SetUID", QStringLiteral("00000"));
+  SetUID->setValidator(new UidDigitsValidator(SetUID));
   SetHint(SetUID, QStringLiteral("Internal plugin uid"));
   SetUID->setFixedWidth(SetUID->fontMetrics().horizontalAdvance(QStringLiteral("FFFFFFF")));
   grid->addWidget(NewLabel(pane, "SetUIDLabel", QStringLiteral("Plugin uid: 0\u0445fac"), SetUID),

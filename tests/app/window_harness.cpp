@@ -86,7 +86,8 @@ void Window::Paste(const char* widgetName, const QString& text) {
   QApplication::clipboard()->setText(text);
   auto* widget = Find<QWidget>(widgetName);
   widget->setFocus();
-  QTest::keyClick(widget, Qt::Key_End, Qt::ControlModifier);
+  const bool oneLine = qobject_cast<QLineEdit*>(widget) != nullptr;
+  QTest::keyClick(widget, Qt::Key_End, oneLine ? Qt::NoModifier : Qt::ControlModifier);
   QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
 }
 
