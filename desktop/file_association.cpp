@@ -1,6 +1,8 @@
 // The association's key path and command text, and the choice of the platform's mechanism.
 #include "desktop/file_association.h"
 
+#include <algorithm>
+
 #include "desktop/registry.h"
 #include "desktop/xdg_association.h"
 
@@ -12,9 +14,11 @@ const std::vector<std::u16string>& AssociationKeyPath() {
   return path;
 }
 
-std::u16string AssociationCommand(const std::filesystem::path& program) {
+std::u16string AssociationCommand(const std::filesystem::path& program, char16_t separator) {
+  std::u16string path = std::filesystem::absolute(program).u16string();
+  std::replace(path.begin(), path.end(), u'/', separator);
   std::u16string command = u"\"";
-  command.append(std::filesystem::absolute(program).u16string());
+  command.append(path);
   command.append(u"\" \"%1\"");
   return command;
 }

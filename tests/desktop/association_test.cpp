@@ -42,6 +42,21 @@ TEST(RegistryAssociation, WritesOneQuotedCommandUnderTheCommandKey) {
   EXPECT_EQ(registry.values, expected);
 }
 
+// The toolkit hands the program path over with slashes; Windows wants its own separator.
+TEST(RegistryAssociation, CommandWritesThePathWithTheGivenSeparator) {
+  const struct {
+    const char* program;
+    char16_t separator;
+    std::u16string command;
+  } cases[] = {
+      {"/opt/Qorvix Tools/plugwright", u'/', u"\"/opt/Qorvix Tools/plugwright\" \"%1\""},
+      {"/opt/Qorvix Tools/plugwright", u'\\', u"\"\\opt\\Qorvix Tools\\plugwright\" \"%1\""},
+      {"/c/Program Files\\Qorvix/pw.exe", u'\\', u"\"\\c\\Program Files\\Qorvix\\pw.exe\" \"%1\""},
+  };
+  for (const auto& c : cases)
+    EXPECT_TRUE(AssociationCommand(c.program, c.separator) == c.command) << c.program;
+}
+
 TEST(RegistryAssociation, RefusedKeyWritesNothingAndSaysSo) {
   MemoryRegistry registry;
   registry.refusedKey = u"Software\\Classes";
