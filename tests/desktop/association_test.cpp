@@ -119,6 +119,7 @@ TEST_F(XdgAssociationTest, WritesTypeEntryAndDefaultKeepingOtherSettings) {
   const std::string entry = Read(folders_.dataHome / "applications" / "qorvix-plugwright.desktop");
   EXPECT_NE(entry.find("\nExec=\"/opt/pw/plugwright\" %f\n"), std::string::npos);
   EXPECT_NE(entry.find("\nMimeType=application/x-qorvix-plugin;\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nIcon=plugwright\n"), std::string::npos);
   const std::string type = Read(folders_.dataHome / "mime" / "packages" / "qorvix-plugwright.xml");
   EXPECT_NE(type.find("<glob pattern=\"*.qvx\"/>"), std::string::npos);
 }
