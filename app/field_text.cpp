@@ -1,8 +1,9 @@
-// Conversions between QString and the model's UTF-16 texts, line breaks included.
+// Conversions between QString and the model's UTF-16 texts, and number fields.
 #include "app/field_text.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
+
+#include "app/model/number_text.h"
 
 namespace pw {
 
@@ -18,20 +19,17 @@ std::u16string FieldText(const QLineEdit* field) {
   return ToU16(field->text());
 }
 
+// A validator would rework the text as if the user had entered it.
 void SetFieldText(QLineEdit* field, std::u16string_view text) {
+  const QValidator* guard = field->validator();
+  field->setValidator(nullptr);
   field->setText(ToQString(text));
+  field->setValidator(guard);
 }
 
-std::u16string MemoText(const QPlainTextEdit* memo) {
-  QString text = memo->toPlainText();
-  return ToU16(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-}
-
-void SetMemoText(QPlainTextEdit* memo, std::u16string_view text) {
-  QString plain = ToQString(text);
-  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (memo->toPlainText() != plain)
-    memo->setPlainText(plain);
+void IncreaseNumberField(QLineEdit* field) {
+  const auto pattern = static_cast<uint32_t>(ReadNumberText(FieldText(field)));
+  SetFieldText(field, DecimalText(static_cast<int32_t>(pattern + 1U)));
 }
 
 }  // namespace pw

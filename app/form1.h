@@ -21,7 +21,6 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class QVBoxLayout;
@@ -29,6 +28,7 @@ class QVBoxLayout;
 namespace pw {
 
 class ListBox;
+class Memo;
 class TForm1;
 
 // What the program hands the window when it creates it.
@@ -165,7 +165,7 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
 
   // Item editor.
   QLineEdit* TweakName;
-  QPlainTextEdit* TweakDescr;
+  Memo* TweakDescr;
   QLineEdit* RepUID;
   QLineEdit* RepKey;
   QComboBox* KeyType;
@@ -203,7 +203,7 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
   // Plugin fields and commands. Button11, Button12 and Button13 get their click handlers
   // from the save, open and file association commands.
   QLineEdit* SetName;
-  QPlainTextEdit* SetDescr;
+  Memo* SetDescr;
   QLineEdit* PluginName;
   QLineEdit* SetUID;
   QPushButton* Button12;

@@ -7,14 +7,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "app/memo.h"
 #include "app/single_line_delegate.h"
+#include "app/uid_digits_validator.h"
 #include "archive/archiver.h"
 #include "package/package_archiver.h"
 
@@ -44,13 +46,16 @@ void SetHint(QWidget* widget, const QString& hint, bool shown = true) {
 
 QLineEdit* NewEdit(QWidget* parent, const char* name, const QString& text) {
   auto* edit = Named(new QLineEdit(parent), name);
+  // The toolkit would cut every text at 32,767 characters, also one read from a file; what
+  // a field may hold is for the save to decide.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setText(text);
   return edit;
 }
 
-QPlainTextEdit* NewMemo(QWidget* parent, const char* name, const QString& text, const QFont& font,
-                        int lines) {
-  auto* memo = Named(new QPlainTextEdit(parent), name);
+Memo* NewMemo(QWidget* parent, const char* name, const QString& text, const QFont& font,
+              int lines) {
+  auto* memo = Named(new Memo(parent), name);
   memo->setFont(font);
   memo->setPlainText(text);
   memo->setTabChangesFocus(true);
@@ -272,6 +277,7 @@ void TForm1::BuildPluginFields(QVBoxLayout* column) {
                   0);
   grid->addWidget(PluginName, 2, 1);
   SetUID = NewEdit(pane, "SetUID", QStringLiteral("00000"));
+  SetUID->setValidator(new UidDigitsValidator(SetUID));
   SetHint(SetUID, QStringLiteral("Internal plugin uid"));
   SetUID->setFixedWidth(SetUID->fontMetrics().horizontalAdvance(QStringLiteral("FFFFFFF")));
   grid->addWidget(NewLabel(pane, "SetUIDLabel", QStringLiteral("Plugin uid: 0\u0445fac"), SetUID),

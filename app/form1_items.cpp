@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include "app/field_text.h"
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "app/memo.h"
 #include "app/model/number_text.h"
 #include "app/model/selector_codes.h"
 #include "platform/errors.h"
@@ -19,10 +19,6 @@ constexpr int kTypeIndexString = kTypeString - kTypeReal;
 
 QString LineOf(const TRepo& item) {
   return ToQString(RepoListLine(item));
-}
-
-void IncreaseNumber(QLineEdit* field) {
-  SetFieldText(field, DecimalText(int64_t{ReadNumberText(FieldText(field))} + 1));
 }
 
 }  // namespace
@@ -39,7 +35,7 @@ bool TForm1::ItemCheckPasses() const {
 TRepo TForm1::EditorItem() const {
   TRepo item;
   item.iName = FieldText(TweakName);
-  item.iDescription = MemoText(TweakDescr);
+  item.iDescription = TweakDescr->ExactText();
   item.iUid = FieldText(RepUID);
   item.iKey = FieldText(RepKey);
   item.iType = TypeCodeFromIndex(KeyType->currentIndex());
@@ -83,7 +79,7 @@ void TForm1::Button4Click() {
   }
   AppendItem(EditorItem());
   if (IncKey->isChecked())
-    IncreaseNumber(RepKey);
+    IncreaseNumberField(RepKey);
   SelectRow(RepoList, RepoList->count() - 1);
   UnmarkItemButtons();
 }
@@ -133,7 +129,7 @@ void TForm1::RepoListClick() {
   if (const int row = SelectedRow(RepoList); row >= 0) {
     const TRepo item = items_.At(static_cast<size_t>(row));
     SetFieldText(TweakName, item.iName);
-    SetMemoText(TweakDescr, item.iDescription);
+    TweakDescr->SetExactText(item.iDescription);
     SetFieldText(RepUID, item.iUid);
     SetFieldText(RepKey, item.iKey);
     KeyType->setCurrentIndex(TypeIndexFromCode(item.iType));

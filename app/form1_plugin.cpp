@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include "app/field_text.h"
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "app/memo.h"
 #include "archive/archiver.h"
 #include "desktop/file_association.h"
 #include "package/open_plugin.h"
@@ -62,7 +62,7 @@ std::u16string TForm1::PluginFieldText(PluginField field) const {
     case PluginField::SetName:
       return pw::FieldText(SetName);
     case PluginField::SetDescr:
-      return MemoText(SetDescr);
+      return SetDescr->ExactText();
     case PluginField::SetUID:
       return pw::FieldText(SetUID);
   }
@@ -78,7 +78,7 @@ void TForm1::FieldRead(PluginField field, const std::u16string& text) {
       SetFieldText(SetName, text);
       break;
     case PluginField::SetDescr:
-      SetMemoText(SetDescr, text);
+      SetDescr->SetExactText(text);
       break;
     case PluginField::SetUID:
       SetFieldText(SetUID, text);

@@ -35,7 +35,7 @@ void TForm1::Button1Click() {
   SelectRow(ComboListValues, ComboListValues->count() - 1);
   SetCount(ComboNum, ComboListValues);
   if (CheckBox2->isChecked())
-    SetFieldText(NewComboValue, DecimalText(int64_t{NumberOf(NewComboValue->text())} + 1));
+    IncreaseNumberField(NewComboValue);
   UpdateBoundsFromValues();
   UnmarkValueButtons();
   RepUIDChange();

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -13,6 +12,7 @@
 #include "app/field_text.h"
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "app/memo.h"
 #include "package/working_folder.h"
 
 namespace pw {

@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/model/selector_codes.h"
+#include "app/uid_digits_validator.h"
 
 namespace pw {
 namespace {
@@ -35,10 +36,6 @@ void SetMark(QPushButton* button, const QColor* mark) {
 
 bool IsEnter(const QKeyEvent& key) {
   return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
-bool IsHexDigit(QChar c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
 }
 
 }  // namespace
@@ -128,11 +125,14 @@ bool TForm1::TweakDescrKeyPress(const QKeyEvent& key) const {
 
 bool TForm1::SetUIDKeyPress(const QKeyEvent& key) const {
   // Keys that type no character (arrows, Delete, Tab, shortcuts) are not the filter's business.
+  // A shortcut may carry its letter as text: Control, with or without Shift, makes a key a
+  // shortcut, as the field itself sees it. What a paste brings is the validator's business.
   const QChar typed = key.text().isEmpty() ? QChar() : key.text().front();
   const bool backspace = typed == QChar(8);
-  if (!backspace && !typed.isPrint())
+  const Qt::KeyboardModifiers shortcut = key.modifiers() & ~Qt::ShiftModifier;
+  if (!backspace && (!typed.isPrint() || shortcut == Qt::ControlModifier))
     return false;
-  if (SetUID->text().size() > 4 && !backspace)
+  if (SetUID->text().size() >= kSetUidDigits && !backspace)
     return true;
   return !backspace && !IsHexDigit(typed);
 }

@@ -49,6 +49,19 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event) {
   emit mouseUp();
 }
 
+// A press on the blank area, a control-click or control-space on the selected line would
+// leave no line selected, and "Save item" or "Save value" would then drop the user's edit
+// without a word.
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+  const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  if (!index.isValid())
+    return QItemSelectionModel::NoUpdate;
+  if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+    return QItemSelectionModel::ClearAndSelect;
+  return command;
+}
+
 int SelectedRow(const QListWidget* list) {
   const QModelIndexList rows = list->selectionModel()->selectedIndexes();
   return rows.isEmpty() ? -1 : rows.front().row();

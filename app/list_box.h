@@ -7,6 +7,8 @@ namespace pw {
 
 // keyDown comes before the list moves its selection; keyUp, mouseDown and mouseUp after.
 // lineChosen: the user selected a line, or pressed on the line that is already selected.
+// The user can move the selection but never take it away: only the commands leave a list
+// with no line selected.
 class ListBox : public QListWidget {
   Q_OBJECT
 
@@ -25,6 +27,8 @@ class ListBox : public QListWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
 };
 
 // The selected line's index, or -1.

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
       "Qorvix Plugwright on the command line: build, export, list, extract and check "
       "plugin packages; dump repository files.",
       "plugwright-cli");
-  app.set_version_flag("--version", "plugwright-cli 0.1.0");
+  app.set_version_flag("--version", "plugwright-cli " PLUGWRIGHT_VERSION);
   app.require_subcommand(1);
   // Set before the subcommands, which inherit it: "/" starts a path here, never an option.
   app.allow_windows_style_options(false);

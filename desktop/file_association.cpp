@@ -1,6 +1,8 @@
 // The association's key path and command text, and the choice of the platform's mechanism.
 #include "desktop/file_association.h"
 
+#include <algorithm>
+
 #include "desktop/registry.h"
 #include "desktop/xdg_association.h"
 #include "platform/text.h"
@@ -13,9 +15,11 @@ const std::vector<std::u16string>& AssociationKeyPath() {
   return path;
 }
 
-std::u16string AssociationCommand(const std::filesystem::path& program) {
+std::u16string AssociationCommand(const std::filesystem::path& program, char16_t separator) {
+  std::u16string path = PathToUtf16(std::filesystem::absolute(program));
+  std::replace(path.begin(), path.end(), u'/', separator);
   std::u16string command = u"\"";
-  command.append(PathToUtf16(std::filesystem::absolute(program)));
+  command.append(path);
   command.append(u"\" \"%1\"");
   return command;
 }

@@ -39,6 +39,8 @@ std::string DesktopEntry(const std::filesystem::path& program) {
              "Type=Application\n"
              "Name=Qorvix Plugwright\n"
              "Comment=Write plugins for Qorvix\n"
+             // This entry takes the place of the installed one, so it carries its icon too.
+             "Icon=plugwright\n"
              "Exec=") +
          DesktopExecLine(program) +
          "\n"

@@ -48,10 +48,18 @@ std::filesystem::path UserDataFolder() {
 #endif
 }
 
+// An installed program sits in a bin folder, which holds programs and never their data: root
+// could write plugins into /usr/bin, where the package manager would never remove them.
+bool IsInstalledProgramsFolder(const std::filesystem::path& folder) {
+  const auto normal = folder.lexically_normal();
+  const auto name = normal.has_filename() ? normal.filename() : normal.parent_path().filename();
+  return name == "bin";
+}
+
 }  // namespace
 
 std::filesystem::path WorkingFolder(const std::filesystem::path& programFolder) {
-  if (CanCreateFilesIn(programFolder))
+  if (!IsInstalledProgramsFolder(programFolder) && CanCreateFilesIn(programFolder))
     return programFolder;
   const auto folder = UserDataFolder();
   std::error_code ignored;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the editor need, when any is missing.
-#   bash scripts/install-deps.sh [--windows] [--windows-qt]
+#   bash scripts/install-deps.sh [--windows] [--windows-qt] [--package] [--screenshots]
 # --windows adds the mingw-w64 cross compiler and Wine; --windows-qt adds what building Qt for
-# Windows from Debian's Qt source needs.
+# Windows from Debian's Qt source needs; --package adds what making the .deb, its icons and man
+# pages, and testing the installed package on a desktop need; --screenshots adds ImageMagick, which
+# photographs windows.
 set -euo pipefail
 
 packages=(
@@ -13,10 +15,16 @@ packages=(
   xvfb xauth unzip
 )
 windows=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 xdotool)
+# dpkg-shlibdeps computes the .deb's dependencies; xdg-mime asks mimetype (libfile-mimeinfo-perl)
+# on a machine without a desktop session.
+package=(dpkg-dev desktop-file-utils shared-mime-info hicolor-icon-theme xdg-utils
+         libfile-mimeinfo-perl librsvg2-bin man-db groff-base xdotool x11-utils)
 for option in "$@"; do
   case "$option" in
     --windows) packages+=("${windows[@]}") ;;
     --windows-qt) packages+=("${windows[@]}" dpkg-dev qt6-base-dev-tools) ;;
+    --package) packages+=("${package[@]}") ;;
+    --screenshots) packages+=(imagemagick) ;;
     *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
   esac
 done

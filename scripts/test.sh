@@ -23,6 +23,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 # About a minute of every fuzz target, replaying the inputs that once failed.
 bash fuzz/smoke.sh "$PWD/build-fuzz"
 
+# The .deb in release mode, installed with apt, checked as a user would, then purged (as root).
+bash tests/install/deb_install_test.sh
+
 # The Windows build, tested under Wine (a few minutes). The editor for Windows needs Qt built
 # for Windows first (scripts/windows-qt.sh, over an hour), so it is left out here.
 bash scripts/windows.sh --no-window

@@ -3,6 +3,7 @@
 #include "window_harness.h"
 
 using pw::TRepo;
+using pw::test::Deselecting;
 using pw::test::Mark;
 using pw::test::Window;
 
@@ -71,6 +72,10 @@ class ItemListTest : public QObject {
     QTest::addColumn<QString>("next");
     QTest::newRow("decimal") << "1" << QStringList{"1", "2", "3"} << "4";
     QTest::newRow("hexadecimal turns decimal") << "0x10" << QStringList{"0x10", "17", "18"} << "19";
+    QTest::newRow("top of 32 bits wraps")
+        << "2147483647" << QStringList{"2147483647", "-2147483648", "-2147483647"} << "-2147483646";
+    QTest::newRow("pattern 0xFFFFFFFF is -1")
+        << "0xFFFFFFFF" << QStringList{"0xFFFFFFFF", "0", "1"} << "2";
   }
   void increaseKeyNumber() {
     QFETCH(QString, key);
@@ -87,6 +92,7 @@ class ItemListTest : public QObject {
     QCOMPARE(stored, keys);
     QCOMPARE(window.Edit("RepKey")->text(), next);
     QCOMPARE(window.SelectedRow("RepoList"), 2);
+    QVERIFY(window.prompts.errors.empty());
   }
 
   // Each empty field, the hidden ones included, refuses Add and Save alike.
@@ -184,6 +190,33 @@ class ItemListTest : public QObject {
     QCOMPARE(shown, shownAgain);
   }
 
+  // A file may bring texts longer than the toolkit's default limit of a one-line field.
+  void longTextsFromAFileStayWhole() {
+    constexpr int kLength = 40000;
+    const auto longText = [](char16_t c) { return std::u16string(kLength, c); };
+    TRepo item;
+    item.iName = longText(u'n');
+    item.iDescription = longText(u'd');
+    item.iUid = longText(u'u');
+    item.iKey = longText(u'k');
+    item.iType = u"254";
+    item.iViewType = u"1";
+    item.iMinValue = longText(u'1');
+    item.iMaxValue = longText(u'2');
+    item.iNumOfCombo = u"1";
+    item.iComboElements = {{longText(u't'), longText(u'v')}};
+    Window window;
+    window.form().AppendItem(item);
+    window.ClickRow("RepoList", 0);
+    window.ClickRow("ComboListNames", 0);
+    for (const char* field :
+         {"TweakName", "RepUID", "RepKey", "MinValue", "MaxValue", "NewComboName", "NewComboValue"})
+      QVERIFY2(window.Edit(field)->text().size() == kLength, field);
+    window.Click("Button6");
+    QVERIFY(window.form().Items().At(0) == item);
+    QVERIFY(window.prompts.errors.empty());
+  }
+
   void saveOverwritesTheSelectedItem() {
     Window window;
     window.Toggle("IncKey");
@@ -206,14 +239,39 @@ class ItemListTest : public QObject {
 
   void saveAndRemoveWithoutSelectionDoNothing() {
     Window window;
-    window.Click("Button4");
-    window.Deselect("RepoList");
+    AddNamedItems(window, 2);
+    window.Click("Button3");
     QCOMPARE(window.SelectedRow("RepoList"), -1);
-    window.SetText("TweakName", QString());
+    QVERIFY(window.Edit("TweakName")->text().isEmpty());
     const pw::RepoItems before = window.form().Items();
     window.Click("Button6");
     window.Click("Button3");
     QCOMPARE(window.form().Items().All(), before.All());
+    QVERIFY(window.prompts.messages.empty());
+  }
+
+  // Only the commands leave the list without a selected line, so an edit stays ready for
+  // "Save item".
+  void selectionSurvivesAttemptsToClearIt_data() {
+    QTest::addColumn<Deselecting>("gesture");
+    QTest::addColumn<QString>("savedName");
+    QTest::newRow("click on the blank area") << Deselecting::BlankClick << "edited";
+    QTest::newRow("control-space") << Deselecting::ControlSpace << "edited";
+    // A click on the selected line shows its item again, with or without Control.
+    QTest::newRow("control-click") << Deselecting::ControlClick << "item 0";
+  }
+  void selectionSurvivesAttemptsToClearIt() {
+    QFETCH(Deselecting, gesture);
+    QFETCH(QString, savedName);
+    Window window;
+    AddNamedItems(window, 2);
+    window.ClickRow("RepoList", 0);
+    window.SetText("TweakName", QStringLiteral("edited"));
+    window.TryToDeselect("RepoList", gesture);
+    QCOMPARE(window.SelectedRow("RepoList"), 0);
+    window.Click("Button6");
+    QCOMPARE(Names(window.form().Items()), (QStringList{savedName, "item 1"}));
+    QCOMPARE(window.Lines("RepoList"), ItemLines(window.form().Items()));
     QVERIFY(window.prompts.messages.empty());
   }
 
@@ -310,11 +368,11 @@ class ItemListTest : public QObject {
     QFETCH(QStringList, order);
     QFETCH(int, selectedAfter);
     Window window;
-    AddNamedItems(window, 3);
+    AddNamedItems(window, selected >= 0 ? 3 : 4);
     if (selected >= 0)
       window.ClickRow("RepoList", selected);
     else
-      window.Deselect("RepoList");
+      window.Click("Button3");  // removing the selected last line leaves none selected
     window.SetText("TweakName", QStringLiteral("unsaved"));
     for (const QString& arrow : arrows)
       window.Click(arrow == "up" ? "SpinButton1Up" : "SpinButton1Down");

@@ -2,10 +2,48 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "archive/archiver.h"
 #include "desktop/association_error.h"
+#include "package/open_plugin.h"
+#include "package/package_archiver.h"
+#include "package/plugin_editor.h"
+#include "package/save_plugin.h"
 #include "window_harness.h"
 
 using pw::test::Window;
+
+namespace {
+
+// A plugin as the package files hold it, without a window: for packages made elsewhere and
+// for reading back what the window saved.
+struct FilePlugin : pw::PluginEditor {
+  pw::PluginFieldTexts fields;
+  pw::RepoItems items;
+
+  std::u16string PluginFieldText(pw::PluginField field) const override {
+    switch (field) {
+      case pw::PluginField::PluginName:
+        return fields.pluginName;
+      case pw::PluginField::SetName:
+        return fields.setName;
+      case pw::PluginField::SetDescr:
+        return fields.setDescr;
+      case pw::PluginField::SetUID:
+        return fields.setUid;
+    }
+    return {};
+  }
+  void FieldRead(pw::PluginField field, const std::u16string& text) override {
+    fields.FieldRead(field, text);
+  }
+  const pw::RepoItems& Items() const override { return items; }
+  bool ListShowsLines() const override { return items.Count() > 0; }
+  bool JoinMode() const override { return false; }
+  void ClearItems() override { items.Clear(); }
+  void AppendItem(pw::TRepo item) override { items.Append(std::move(item)); }
+};
+
+}  // namespace
 
 class PluginCommandsTest : public QObject {
   Q_OBJECT
@@ -57,6 +95,50 @@ class PluginCommandsTest : public QObject {
     QCOMPARE(reopened.Lines("RepoList"), lines);
     QVERIFY(reopened.form().Items().All() == items.All());
     QCOMPARE(reopened.form().OpenDialog1().fileName, Package());
+  }
+
+  // A package made elsewhere, with a plugin name longer than the toolkit's default limit of a
+  // one-line field and descriptions holding characters the text document would rewrite:
+  // opened, its item saved in the editor and the plugin saved again, every text is as it was.
+  void packageTextsComeBackExactly() {
+    FilePlugin made;
+    made.fields.pluginName = u"made_elsewhere";
+    made.fields.setName = std::u16string(40000, u'N');
+    made.fields.setDescr = u"no-break\u00a0space, line\u2028and paragraph\u2029separators";
+    made.fields.setUid = u"00000";
+    pw::TRepo item;
+    item.iName = u"item";
+    item.iDescription = u"a\u00a0b\u2028c\u2029d\ne\rf\r\n";
+    item.iUid = u"0x12345678";
+    item.iKey = u"1";
+    item.iType = u"254";
+    item.iViewType = u"1";
+    item.iMinValue = u"0";
+    item.iMaxValue = u"10";
+    made.items.Append(item);
+    pw::TZFBaseArchiver archiver;
+    pw::ConfigurePackageArchiver(archiver);
+    pw::test::RecordingPrompts prompts;
+    const std::filesystem::path workingFolder = folder_.path().toStdString();
+    const std::optional<std::filesystem::path> package =
+        pw::SavePlugin(made, archiver, workingFolder, prompts);
+    QVERIFY(package.has_value());
+
+    pw::FormStartup startup = InFolder();
+    startup.arguments = QStringList{QString::fromStdString(package->string())};
+    {
+      Window window(startup);
+      window.ClickRow("RepoList", 0);
+      window.Click("Button6");
+      window.Click("Button11");
+      QVERIFY(window.prompts.errors.empty());
+    }
+    FilePlugin reopened;
+    pw::OpenPlugin(reopened, archiver, *package, workingFolder, prompts);
+    QVERIFY(reopened.fields.setName == made.fields.setName);
+    QCOMPARE(reopened.fields.setDescr, made.fields.setDescr);
+    QVERIFY(reopened.items.All() == made.items.All());
+    QVERIFY(prompts.errors.empty());
   }
 
   void cancelInTheOpenDialogChangesNothing() {

@@ -1,6 +1,7 @@
 // The selection-list panel: add, save and remove values, following selections, derived bounds.
 #include "window_harness.h"
 
+using pw::test::Deselecting;
 using pw::test::Mark;
 using pw::test::Window;
 
@@ -142,14 +143,28 @@ class SelectionListTest : public QObject {
     }
   }
 
+  void increaseValue_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("from 0") << "0" << QStringList{"0", "1", "2", "3"} << "4";
+    QTest::newRow("top of 32 bits wraps")
+        << "2147483646" << QStringList{"2147483646", "2147483647", "-2147483648", "-2147483647"}
+        << "-2147483646";
+  }
   void increaseValue() {
+    QFETCH(QString, first);
+    QFETCH(QStringList, values);
+    QFETCH(QString, next);
     Panel panel;
     panel.window.Toggle("CheckBox2");
+    panel.window.SetText("NewComboValue", first);
     for (int k = 0; k < 4; ++k)
       panel.window.Click("Button1");
-    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"0", "1", "2", "3"}));
-    QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("4"));
+    QCOMPARE(panel.window.Lines("ComboListValues"), values);
+    QCOMPARE(panel.window.Edit("NewComboValue")->text(), next);
     QCOMPARE(panel.window.MarkOf("Button1"), Mark::None);
+    QVERIFY(panel.window.prompts.errors.empty());
   }
 
   void increaseValueStopsAtAValueThatIsNotANumber() {
@@ -203,17 +218,19 @@ class SelectionListTest : public QObject {
     QCOMPARE(panel.window.MarkOf("Button7"), Mark::None);
   }
 
+  // Only an empty entry list has no selected line. Every way to check "Use selection list"
+  // marks the item buttons, so the command runs the way its button runs it.
   void saveValueWithoutSelectionStillDerivesBounds() {
-    Panel panel;
-    panel.window.AddValues({"1", "2"});
-    panel.window.Deselect("ComboListNames");
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), -1);
-    panel.window.SetText("MinValue", QStringLiteral("77"));
-    panel.window.Click("Button4");
-    panel.window.Click("Button7");
-    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"1", "2"}));
-    QCOMPARE(panel.Min(), QStringLiteral("1"));
-    QCOMPARE(panel.window.MarkOf("Button6"), Mark::Save);
+    Window window;
+    window.SetText("MinValue", QStringLiteral("77"));
+    window.Click("Button4");
+    window.SetText("NewComboName", QStringLiteral("not taken"));
+    window.RunCommand("Button7");
+    QVERIFY(window.Lines("ComboListNames").isEmpty());
+    QCOMPARE(window.Edit("MinValue")->text(), QStringLiteral("100"));
+    QCOMPARE(window.Edit("MaxValue")->text(), QStringLiteral("-100"));
+    QCOMPARE(window.MarkOf("Button6"), Mark::Save);
+    QCOMPARE(window.MarkOf("Button7"), Mark::None);
   }
 
   void remove_data() {
@@ -224,7 +241,7 @@ class SelectionListTest : public QObject {
     QTest::newRow("middle of three") << 3 << 1 << QStringList{"0", "2"} << 1;
     QTest::newRow("last of three") << 3 << 2 << QStringList{"0", "1"} << 1;
     QTest::newRow("only entry") << 1 << 0 << QStringList{} << -1;
-    QTest::newRow("nothing selected") << 2 << -1 << QStringList{"0", "1"} << -1;
+    QTest::newRow("empty list") << 0 << -1 << QStringList{} << -1;
   }
   void remove() {
     QFETCH(int, count);
@@ -235,8 +252,6 @@ class SelectionListTest : public QObject {
     panel.window.AddValues(Numbers(count));
     if (selected >= 0)
       panel.window.ClickRow("ComboListValues", selected);
-    else
-      panel.window.Deselect("ComboListValues");
     panel.window.Click("Button2");
     QCOMPARE(panel.window.Lines("ComboListValues"), left);
     QCOMPARE(panel.window.List("ComboListNames")->count(), left.size());
@@ -270,6 +285,34 @@ class SelectionListTest : public QObject {
     QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
     QCOMPARE(panel.window.Edit("NewComboName")->text(), QStringLiteral("text 2"));
     QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("2"));
+  }
+
+  // Neither list can be left without a selected line while it holds lines, so "Save value"
+  // always has its entry.
+  void selectionSurvivesAttemptsToClearIt_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<Deselecting>("gesture");
+    for (const char* list : {"ComboListNames", "ComboListValues"}) {
+      const QString name = QString::fromLatin1(list);
+      QTest::addRow("%s, blank area", list) << name << Deselecting::BlankClick;
+      QTest::addRow("%s, control-click", list) << name << Deselecting::ControlClick;
+      QTest::addRow("%s, control-space", list) << name << Deselecting::ControlSpace;
+    }
+  }
+  void selectionSurvivesAttemptsToClearIt() {
+    QFETCH(QString, list);
+    QFETCH(Deselecting, gesture);
+    const QByteArray name = list.toLatin1();
+    Panel panel;
+    panel.window.AddValues({"1", "2", "3"});
+    panel.window.ClickRow(name.constData(), 1);
+    panel.window.TryToDeselect(name.constData(), gesture);
+    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 1);
+    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
+    panel.window.SetText("NewComboValue", QStringLiteral("20"));
+    panel.window.Click("Button7");
+    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"1", "20", "3"}));
+    QCOMPARE(panel.window.Lines("ComboListNames"), (QStringList{"text 1", "text 2", "text 3"}));
   }
 
   void clickIntoAnEmptyListChangesNothing() {

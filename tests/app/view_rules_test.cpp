@@ -1,5 +1,11 @@
 // The small rules that keep the editor consistent: views, the width switch, marks, key filters.
+#include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+
+#include "app/field_text.h"
+#include "app/uid_digits_validator.h"
 
 #include "window_harness.h"
 
@@ -171,39 +177,78 @@ class ViewRulesTest : public QObject {
     QCOMPARE(memo->toPlainText(), QStringLiteral("ab"));
   }
 
+  // However characters arrive, at most five hexadecimal digits end up in the field.
   void pluginUidTakesFiveHexDigits_data() {
+    QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("arriving");
     QTest::addColumn<QString>("result");
-    QTest::newRow("hex digits of both cases") << ""
-                                              << "0aF9"
-                                              << "0aF9";
-    QTest::newRow("other characters") << ""
-                                      << "g-x Z"
-                                      << "";
-    QTest::newRow("five is the limit") << "1234"
-                                       << "567"
-                                       << "12345";
-    QTest::newRow("full field") << "00000"
-                                << "1"
-                                << "00000";
-    QTest::newRow("backspace in a full field") << "00000"
-                                               << "\b"
-                                               << "0000";
+    for (const char* way : {"typed", "pasted", "dropped", "composed"}) {
+      QTest::addRow("%s hex digits of both cases", way) << way << ""
+                                                        << "0aF9"
+                                                        << "0aF9";
+      QTest::addRow("%s other characters", way) << way << ""
+                                                << "g-x Z"
+                                                << "";
+      QTest::addRow("%s digits among others", way) << way << ""
+                                                   << "0x1F-ab"
+                                                   << "01Fab";
+      QTest::addRow("%s five is the limit", way) << way << "1234"
+                                                 << "567"
+                                                 << "12345";
+      QTest::addRow("%s full field", way) << way << "00000"
+                                          << "1"
+                                          << "00000";
+    }
+    QTest::newRow("typed backspace in a full field") << "typed"
+                                                     << "00000"
+                                                     << "\b"
+                                                     << "0000";
   }
   void pluginUidTakesFiveHexDigits() {
+    QFETCH(QString, way);
     QFETCH(QString, start);
-    QFETCH(QString, typed);
+    QFETCH(QString, arriving);
     QFETCH(QString, result);
     Window window;
     window.Edit("SetUID")->setText(start);
-    for (QChar c : typed) {
-      if (c == u'\b')
-        window.PressKey("SetUID", Qt::Key_Backspace);
-      else
-        window.Type("SetUID", QString(c));
+    if (way == "pasted") {
+      window.Paste("SetUID", arriving);
+    } else if (way == "dropped") {
+      window.Drop("SetUID", arriving);
+    } else if (way == "composed") {
+      QInputMethodEvent composed;
+      composed.setCommitString(arriving);
+      window.Edit("SetUID")->setFocus();
+      QApplication::sendEvent(window.Edit("SetUID"), &composed);
+    } else {
+      for (QChar c : arriving) {
+        if (c == u'\b')
+          window.PressKey("SetUID", Qt::Key_Backspace);
+        else
+          window.Type("SetUID", QString(c));
+      }
     }
     QCOMPARE(window.Edit("SetUID")->text(), result);
+  }
+
+  // Unlike a typed key, pasted text replaces the selection, also in a full field.
+  void pasteReplacesTheSelectedUid() {
+    Window window;
+    QLineEdit* uid = window.Edit("SetUID");
+    QApplication::clipboard()->setText(QStringLiteral("C0FFEE"));
+    uid->setFocus();
+    QTest::keyClick(uid, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(uid, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(uid->text(), QStringLiteral("C0FFE"));
+  }
+
+  // A text read from a file goes in whole; the rule is for what the user enters.
+  void pluginUidFromAFileGoesInWhole() {
+    QLineEdit field;
+    field.setValidator(new pw::UidDigitsValidator(&field));
+    pw::SetFieldText(&field, u"12 x 4567");
+    QCOMPARE(field.text(), QStringLiteral("12 x 4567"));
   }
 
   void fullPluginUidIgnoresSelection() {

@@ -3,6 +3,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include "app/list_box.h"
 
@@ -46,11 +49,25 @@ void Window::ClickRow(const char* listName, int row) {
                     list->visualItemRect(list->item(row)).center());
 }
 
-void Window::Deselect(const char* listName) {
+void Window::TryToDeselect(const char* listName, Deselecting gesture) {
   QListWidget* list = List(listName);
-  const int row = pw::SelectedRow(list);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                    list->visualItemRect(list->item(row)).center());
+  const QRect selected = list->visualItemRect(list->item(pw::SelectedRow(list)));
+  switch (gesture) {
+    case Deselecting::BlankClick: {
+      const QPoint blank(selected.center().x(), list->viewport()->height() - 2);
+      if (list->indexAt(blank).isValid())
+        qFatal("%s has no blank area below its lines", listName);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, blank);
+      break;
+    }
+    case Deselecting::ControlClick:
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, selected.center());
+      break;
+    case Deselecting::ControlSpace:
+      list->setFocus();
+      QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+      break;
+  }
 }
 
 void Window::PressKey(const char* widgetName, Qt::Key key) {
@@ -63,6 +80,31 @@ void Window::Type(const char* widgetName, const QString& text) {
   auto* widget = Find<QWidget>(widgetName);
   widget->setFocus();
   QTest::keyClicks(widget, text);
+}
+
+void Window::Paste(const char* widgetName, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  auto* widget = Find<QWidget>(widgetName);
+  widget->setFocus();
+  const bool oneLine = qobject_cast<QLineEdit*>(widget) != nullptr;
+  QTest::keyClick(widget, Qt::Key_End, oneLine ? Qt::NoModifier : Qt::ControlModifier);
+  QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+// A drop reaches a multi-line field through its viewport, below the last line.
+void Window::Drop(const char* widgetName, const QString& text) {
+  auto* widget = Find<QWidget>(widgetName);
+  if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget))
+    widget = scrolled->viewport();
+  const QPoint end(widget->width() - 2, widget->height() - 2);
+  QMimeData data;
+  data.setText(text);
+  QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &enter);
+  QDragMoveEvent move(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+  QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &drop);
 }
 
 // Replaces a one-line field's text as a user does: select all, then type.

@@ -40,6 +40,9 @@ class RecordingPrompts : public UserPrompts {
 
 enum class Mark { None, Add, Save, Other };
 
+// What a user might try in a list box to leave it with no line selected.
+enum class Deselecting { BlankClick, ControlClick, ControlSpace };
+
 // A shown editor window with recording prompts.
 class Window {
  public:
@@ -69,10 +72,14 @@ class Window {
   void RunCommand(const char* buttonName);
   void Choose(const char* dropDownName, int index);
   void ClickRow(const char* listName, int row);
-  // Control-click on the selected line, which leaves no line selected.
-  void Deselect(const char* listName);
+  // A click below the last line, or control-click or control-space on the selected line.
+  void TryToDeselect(const char* listName, Deselecting gesture);
   void PressKey(const char* widgetName, Qt::Key key);
   void Type(const char* widgetName, const QString& text);
+  // Puts text on the clipboard and pastes it with the keyboard at the end of the field.
+  void Paste(const char* widgetName, const QString& text);
+  // Drags text from elsewhere and drops it at the end of the field.
+  void Drop(const char* widgetName, const QString& text);
   void SetText(const char* lineEditName, const QString& text);
   void Toggle(const char* checkBoxName);
   // Fills the entry editor and runs "Add value" for each value.
@@ -87,3 +94,5 @@ class Window {
 };
 
 }  // namespace pw::test
+
+Q_DECLARE_METATYPE(pw::test::Deselecting)

@@ -48,6 +48,27 @@ TEST(RegistryAssociation, WritesOneQuotedCommandUnderTheCommandKey) {
   EXPECT_EQ(registry.values, expected);
 }
 
+// The toolkit hands the program path over with slashes; Windows wants its own separator.
+TEST(RegistryAssociation, CommandWritesThePathWithTheGivenSeparator) {
+  const struct {
+    const char* program;
+    char16_t separator;
+    std::u16string command;
+  } cases[] = {
+#ifdef _WIN32
+      {"C:/Program Files/Qorvix Tools/plugwright.exe", u'\\',
+       u"\"C:\\Program Files\\Qorvix Tools\\plugwright.exe\" \"%1\""},
+      {"C:\\Tools/pw.exe", u'\\', u"\"C:\\Tools\\pw.exe\" \"%1\""},
+#else
+      {"/opt/Qorvix Tools/plugwright", u'/', u"\"/opt/Qorvix Tools/plugwright\" \"%1\""},
+      {"/opt/Qorvix Tools/plugwright", u'\\', u"\"\\opt\\Qorvix Tools\\plugwright\" \"%1\""},
+      {"/c/Program Files\\Qorvix/pw.exe", u'\\', u"\"\\c\\Program Files\\Qorvix\\pw.exe\" \"%1\""},
+#endif
+  };
+  for (const auto& c : cases)
+    EXPECT_TRUE(AssociationCommand(c.program, c.separator) == c.command) << c.program;
+}
+
 TEST(RegistryAssociation, RefusedKeyWritesNothingAndSaysSo) {
   MemoryRegistry registry;
   registry.refusedKey = u"Software\\Classes";
@@ -113,6 +134,7 @@ TEST_F(XdgAssociationTest, WritesTypeEntryAndDefaultKeepingOtherSettings) {
   const std::string entry = Read(folders_.dataHome / "applications" / "qorvix-plugwright.desktop");
   EXPECT_NE(entry.find("\nExec=\"/opt/pw/plugwright\" %f\n"), std::string::npos);
   EXPECT_NE(entry.find("\nMimeType=application/x-qorvix-plugin;\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nIcon=plugwright\n"), std::string::npos);
   const std::string type = Read(folders_.dataHome / "mime" / "packages" / "qorvix-plugwright.xml");
   EXPECT_NE(type.find("<glob pattern=\"*.qvx\"/>"), std::string::npos);
 }
