@@ -4,7 +4,6 @@
 # The prefix is made on first use. A Wine server that stays for a minute after its last program
 # is started with Wine's background programs before ours, with nothing of ours open: started by
 # a test instead, they would inherit its output pipe and hold ctest's wait for it until they end.
-set -e
 export WINEPREFIX="$1"
 wine=$2
 shift 2
@@ -13,7 +12,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 server=$(dirname "$wine")/wineserver64
 [ -x "$server" ] || server=wineserver
 mkdir -p "$WINEPREFIX"
-# The programs started under the lock must not keep it open (9>&-), or it outlives them.
+# The programs started under the lock must not keep it open (9>&-), or it outlives them. What
+# goes wrong here shows in the program's own start, which always follows.
 (
   flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
