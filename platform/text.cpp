@@ -91,10 +91,11 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
 }
 
 std::filesystem::path PathFromUtf16(std::u16string_view text) {
-#ifdef _WIN32
-  return std::filesystem::path(std::wstring(text.begin(), text.end()));
-#else
   const std::string utf8 = Utf16ToUtf8(text);
+#ifdef _WIN32
+  const std::u16string wide = Utf8ToUtf16(utf8);
+  return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
+#else
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 #endif
 }

@@ -13,8 +13,9 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 // UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
-// A path from a UTF-16 text that may come from a file: Windows takes it as it is; elsewhere an
-// unpaired surrogate, which no file system name can hold, becomes U+FFFD instead of failing.
+// A path from a UTF-16 text that may come from a file. An unpaired surrogate becomes U+FFFD
+// instead of failing: no POSIX name can hold one, and on Windows, where a name can, most programs
+// cannot open or delete such a file; so a name gives the same file on every system.
 std::filesystem::path PathFromUtf16(std::u16string_view text);
 
 // A path from UTF-8 text (a command-line argument, a document). Use it instead of
