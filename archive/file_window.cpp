@@ -61,7 +61,8 @@ std::string_view FileWindow::From(int64_t position) {
 }
 
 void FileWindow::Fill(int64_t position, size_t n) {
-  const size_t wanted = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(n), size_ - position));
+  const size_t wanted =
+      static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(n), size_ - position));
   buffer_.resize(wanted);
   file_.Seek(position);
   buffer_.resize(file_.Read(buffer_.data(), wanted));
