@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "app/form1.h"
-#include "app/model/selector_codes.h"
+#include "model/selector_codes.h"
 
 namespace pw {
 namespace {

@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "platform/text.h"
 
 namespace pw {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "platform/errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

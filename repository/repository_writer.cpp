@@ -1,8 +1,8 @@
 // The repository writer: header first, then the index and the records once counted.
 #include "repository/repository_writer.h"
 
-#include "app/model/number_text.h"
-#include "app/model/selector_codes.h"
+#include "model/number_text.h"
+#include "model/selector_codes.h"
 #include "platform/file_stream.h"
 #include "repository/byte_writer.h"
 #include "repository/key_scheme.h"

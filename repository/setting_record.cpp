@@ -1,7 +1,7 @@
 // Decoding of integer and string setting records.
 #include "repository/setting_record.h"
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "repository/byte_cursor.h"
 #include "repository/repository_errors.h"
 #include "repository/repository_layout.h"

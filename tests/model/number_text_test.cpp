@@ -1,5 +1,5 @@
 // Number text: the accepted forms, the range limits and the exact failure messages.
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The item list operations and the list-box line.
-#include "app/model/repo_items.h"
+#include "model/repo_items.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <variant>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "platform/text.h"
 #include "repository/repository_errors.h"
 #include "repository/repository_reader.h"

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 #include "repository/repository_writer.h"

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/model/repo_item.h"
-#include "app/model/repo_items.h"
+#include "model/repo_item.h"
+#include "model/repo_items.h"
 #include "repository/repo_item_sink.h"
 
 namespace pw::test {
