@@ -53,7 +53,7 @@ void ReadExtraFields(TZFDirArray& dir, size_t index, std::string_view extra) {
   while (in.Remaining() >= kFieldHeaderSize) {
     const uint16_t id = in.U16();
     const uint16_t size = static_cast<uint16_t>(std::min<size_t>(in.U16(), in.Remaining()));
-    const std::string_view data = in.Bytes(size);
+    const std::string_view data = AsChars(in.Bytes(size));
     TDirItem& item = dir[index];
     switch (id) {
       case zf::kZip64ExtraID:

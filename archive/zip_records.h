@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "archive/byte_io.h"
+#include "platform/byte_cursor.h"
 
 namespace pw {
 

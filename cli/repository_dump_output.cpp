@@ -10,8 +10,8 @@
 
 #include "cli/hex_text.h"
 #include "cli/security_policy.h"
+#include "platform/byte_cursor.h"
 #include "platform/text.h"
-#include "repository/byte_cursor.h"
 
 namespace pw {
 namespace {
@@ -32,7 +32,7 @@ std::string RealText(double value) {
 std::optional<std::u16string> Utf16Text(const std::vector<uint8_t>& bytes) {
   if (bytes.size() % 2 != 0)
     return std::nullopt;
-  const std::u16string text = SettingsByteCursor(bytes).Utf16(bytes.size());
+  const std::u16string text = ByteCursor(bytes).Utf16(bytes.size() / 2);
   for (size_t i = 0; i < text.size(); ++i) {
     const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
     const bool low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/byte_cursor.h"
 #include "platform/errors.h"
 #include "platform/text.h"
-#include "repository/byte_cursor.h"
 #include "repository/repository_errors.h"
 #include "repository/setting_record.h"
 #include "test_files.h"
@@ -29,7 +29,7 @@ class RepositoryWriterTest : public test::ScratchFolderTest {
 };
 
 uint32_t U32At(const Bytes& bytes, size_t offset) {
-  return SettingsByteCursor{std::span<const uint8_t>(bytes).subspan(offset)}.U32();
+  return ByteCursor{std::span<const uint8_t>(bytes).subspan(offset)}.U32();
 }
 
 // (key, 'i' or 's') for every index entry, checking each setting record agrees with it.
@@ -37,7 +37,7 @@ std::vector<std::pair<int32_t, char>> Settings(const Bytes& file) {
   const uint32_t count = U32At(file, 29);
   const size_t recordsAt = 75 + 30 * count;
   EXPECT_EQ(U32At(file, recordsAt - 4), count);
-  SettingsByteCursor records{std::span<const uint8_t>(file).subspan(recordsAt), recordsAt};
+  ByteCursor records{std::span<const uint8_t>(file).subspan(recordsAt), recordsAt};
   std::vector<std::pair<int32_t, char>> settings;
   for (uint32_t i = 0; i < count; ++i) {
     const SettingRecord record = ReadSettingRecord(records);
