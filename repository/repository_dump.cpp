@@ -1,5 +1,5 @@
 // The full layout of a binary repository file, format versions 0 to 3.
-#include "cli/repository_dump.h"
+#include "repository/repository_dump.h"
 
 #include <bit>
 #include <cstring>
