@@ -108,7 +108,7 @@ bool StartsWithDrive(const std::u16string& mask) {
 bool TZFBaseArchiver::FindFirst(const std::u16string& FileMask, TZFArchiveItem& F,
                                 int32_t SearchAttr, const std::u16string& ExclusionMask) {
   std::u16string mask = FileMask;
-  if (StartsWithDrive(mask) && Options.StorePath != spFullPathWithDrive)
+  if (StartsWithDrive(mask) && Options.StorePath != TZFStorePathMode::FullPathWithDrive)
     mask.erase(0, 2);
   mask = Replaced(std::move(mask), u'\\', u'/');
   TInternalSearchRec& search = F.Handle;

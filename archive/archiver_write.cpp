@@ -66,10 +66,9 @@ void TZFBaseArchiver::PrepareEntry(const FileInfo& file) {
   dir.SetItemName(index, name);
 
   TDirItem& item = dir[index];
-  item.Operation = replaces ? poUpdate : poAdd;
+  item.Operation = replaces ? TZFProcessOperation::Update : TZFProcessOperation::Add;
   item.Modified = true;
   item.SrcFileName = file.path;
-  item.CompressionMode = FCompressionMode;
   // Compression is not built: every entry is stored, whatever the mode.
   item.CompressionMethod = zf::kMethodStored;
   item.bHugeFile = false;

@@ -36,13 +36,8 @@ void ApplyAesField(TDirItem& item, std::string_view data) {
   if (item.CentralDir.extractVersion >= kAesExtractVersionLimit || data.size() < kAesFieldSize)
     return;
   ByteCursor in(data);
-  in.Skip(4);  // version and vendor
-  const uint8_t strength = in.U8();
-  const uint16_t method = in.U16();
-  static constexpr TZFCryptoAlgorithm kByStrength[] = {caAES_128, caAES_192, caAES_256};
-  if (strength >= 1 && strength <= 3)
-    item.ZFEncryptionAlgorithm = kByStrength[strength - 1];
-  item.CompressionMethod = method;
+  in.Skip(5);  // version, vendor and key strength
+  item.CompressionMethod = in.U16();
 }
 
 }  // namespace

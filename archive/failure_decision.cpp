@@ -12,11 +12,11 @@ constexpr int kNativeNameTooLong = 61;
 TZFAction ActionFor(PromptButton button) {
   switch (button) {
     case PromptButton::Retry:
-      return fxaRetry;
+      return TZFAction::Retry;
     case PromptButton::Ignore:
-      return fxaIgnore;
+      return TZFAction::Ignore;
     default:
-      return fxaAbort;
+      return TZFAction::Abort;
   }
 }
 
@@ -25,7 +25,7 @@ TZFAction ActionFor(PromptButton button) {
 TZFAction DefaultFailureDecision(UserPrompts* prompts, int nativeError,
                                  const std::string& errorMessage) {
   if (nativeError == kNativeAbortAtOnce || prompts == nullptr)
-    return fxaAbort;
+    return TZFAction::Abort;
   if (nativeError == kNativeNameTooLong)
     return ActionFor(prompts->Confirm(errorMessage, {PromptButton::Abort, PromptButton::Ignore}));
   return ActionFor(

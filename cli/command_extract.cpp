@@ -24,7 +24,7 @@ int Extract(const ExtractOptions& options) {
   ConfigurePackageArchiver(archiver);
   CliPrompts prompts;
   archiver.SetUserPrompts(&prompts);
-  const TZFAction answer = options.onError == "ignore" ? fxaIgnore : fxaAbort;
+  const TZFAction answer = options.onError == "ignore" ? TZFAction::Ignore : TZFAction::Abort;
   int failed = 0;
   archiver.OnProcessFileFailure = [&](TZFBaseArchiver&, const std::u16string& name,
                                       TZFProcessOperation, int, int, const std::string& message,

@@ -7,19 +7,14 @@ namespace pw {
 
 void ConfigurePackageArchiver(TZFBaseArchiver& archiver) {
   archiver.Name = "PackageArchiver";
-  archiver.SetCompressionLevel(clNone);
-  archiver.Options.StorePath = spNoPath;
+  archiver.SetCompressionLevel(TZFCompressionLevel::None);
+  archiver.Options.StorePath = TZFStorePathMode::NoPath;
   archiver.Options.Recurse = false;
-  archiver.Options.OverwriteMode = omAlways;
-  archiver.Options.ShareMode = smShareDenyNone;
-  archiver.Options.SearchAttr = zf::kDefaultSearchAttr;
+  archiver.Options.ShareMode = TZFFileShareMode::DenyNone;
   archiver.Options.FlushBuffers = true;
   archiver.Options.OEMFileNames = true;
   archiver.UnicodeFilenames = true;
-  archiver.Zip64Mode = zmDisabled;
-  archiver.SpanningMode = smNone;
   archiver.Password.clear();
-  archiver.InMemory = false;
   archiver.TempDir.clear();
 }
 

@@ -64,13 +64,11 @@ uint32_t U32At(const std::string& bytes, size_t offset) {
 
 void ConfigureAsSaving(TZFBaseArchiver& archiver) {
   archiver.Name = "Z";
-  archiver.SetCompressionLevel(clNone);
+  archiver.SetCompressionLevel(TZFCompressionLevel::None);
   archiver.SetCompressionMode(0);
-  archiver.Options.StorePath = spNoPath;
+  archiver.Options.StorePath = TZFStorePathMode::NoPath;
   archiver.Options.Recurse = false;
-  archiver.Options.OverwriteMode = omAlways;
-  archiver.Options.ShareMode = smShareDenyNone;
-  archiver.Options.SearchAttr = zf::kDefaultSearchAttr;
+  archiver.Options.ShareMode = TZFFileShareMode::DenyNone;
   archiver.Options.FlushBuffers = true;
   archiver.Options.OEMFileNames = true;
   archiver.UnicodeFilenames = true;

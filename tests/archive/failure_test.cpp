@@ -243,9 +243,9 @@ TEST_F(FailureTest, AssignedEventDecidesInsteadOfThePrompts) {
                                       const std::string& message, TZFAction& action) {
     EXPECT_EQ(&sender, &archiver);
     EXPECT_EQ(fileName, second_.u16string());
-    EXPECT_EQ(operation, poAdd);
+    EXPECT_EQ(operation, TZFProcessOperation::Add);
     calls.push_back(std::to_string(nativeError) + "/" + std::to_string(errorCode) + " " + message);
-    action = calls.size() == 1 ? fxaRetry : fxaIgnore;
+    action = calls.size() == 1 ? TZFAction::Retry : TZFAction::Ignore;
   };
   Start(archiver);
   faults::ScopedFaults scoped({.pathPart = PathText(second_), .failOpen = true});
@@ -266,17 +266,20 @@ TEST(DefaultFailureDecision, AnswersByNativeErrorAndButton) {
     bool asked;
   };
   const Case cases[] = {
-      {45, PromptButton::Retry, fxaAbort, false},  {61, PromptButton::Ignore, fxaIgnore, true},
-      {61, PromptButton::Cancel, fxaAbort, true},  {33, PromptButton::Retry, fxaRetry, true},
-      {33, PromptButton::Ignore, fxaIgnore, true}, {33, PromptButton::Abort, fxaAbort, true},
-      {65, PromptButton::Cancel, fxaAbort, true},
+      {45, PromptButton::Retry, TZFAction::Abort, false},
+      {61, PromptButton::Ignore, TZFAction::Ignore, true},
+      {61, PromptButton::Cancel, TZFAction::Abort, true},
+      {33, PromptButton::Retry, TZFAction::Retry, true},
+      {33, PromptButton::Ignore, TZFAction::Ignore, true},
+      {33, PromptButton::Abort, TZFAction::Abort, true},
+      {65, PromptButton::Cancel, TZFAction::Abort, true},
   };
   for (const Case& c : cases) {
     ScriptedPrompts prompts({c.pressed});
     EXPECT_EQ(DefaultFailureDecision(&prompts, c.native, "m"), c.action) << c.native;
     EXPECT_EQ(prompts.asked.size(), c.asked ? 1u : 0u);
   }
-  EXPECT_EQ(DefaultFailureDecision(nullptr, 33, "m"), fxaAbort);
+  EXPECT_EQ(DefaultFailureDecision(nullptr, 33, "m"), TZFAction::Abort);
 }
 
 }  // namespace

@@ -160,14 +160,19 @@ TEST_F(WriterTest, CreateFailureLeavesTheComponentClosed) {
 }
 
 TEST_F(WriterTest, CompressionLevelAndModeAreOneSetting) {
-  const std::pair<TZFCompressionLevel, uint8_t> levels[] = {
-      {clNone, 0}, {clFastest, 1}, {clNormal, 6}, {clMax, 9}};
+  const std::pair<TZFCompressionLevel, uint8_t> levels[] = {{TZFCompressionLevel::None, 0},
+                                                            {TZFCompressionLevel::Fastest, 1},
+                                                            {TZFCompressionLevel::Normal, 6},
+                                                            {TZFCompressionLevel::Max, 9}};
   for (const auto& [level, mode] : levels) {
     archiver_.SetCompressionLevel(level);
     EXPECT_EQ(archiver_.CompressionMode(), mode);
   }
-  const TZFCompressionLevel byMode[] = {clNone,   clFastest, clFastest, clFastest, clNormal,
-                                        clNormal, clNormal,  clMax,     clMax,     clMax};
+  const TZFCompressionLevel byMode[] = {TZFCompressionLevel::None,    TZFCompressionLevel::Fastest,
+                                        TZFCompressionLevel::Fastest, TZFCompressionLevel::Fastest,
+                                        TZFCompressionLevel::Normal,  TZFCompressionLevel::Normal,
+                                        TZFCompressionLevel::Normal,  TZFCompressionLevel::Max,
+                                        TZFCompressionLevel::Max,     TZFCompressionLevel::Max};
   for (uint8_t mode = 0; mode <= 9; ++mode) {
     archiver_.SetCompressionMode(mode);
     EXPECT_EQ(archiver_.CompressionLevel(), byMode[mode]);
