@@ -31,12 +31,11 @@ std::string Hex8(uint32_t value) {
 }  // namespace
 
 std::vector<ListedEntry> ListArchive(const std::filesystem::path& archive) {
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
-  archiver.FileName = archive;
-  archiver.OpenArchive(file_mode::kReadShareAll);
+  const auto archiver = MakePackageArchiver();
+  archiver->FileName = archive;
+  archiver->OpenArchive(file_mode::kReadShareAll);
   std::vector<ListedEntry> entries;
-  for (const TDirItem& item : archiver.DMHandle()->CDir) {
+  for (const TDirItem& item : archiver->DMHandle()->CDir) {
     const TZFZipCentralDir& central = item.CentralDir;
     ListedEntry entry;
     entry.name = Utf16ToUtf8(item.Name);
@@ -48,7 +47,7 @@ std::vector<ListedEntry> ListArchive(const std::filesystem::path& archive) {
     entry.attributes = central.externalAttr;
     entries.push_back(std::move(entry));
   }
-  archiver.CloseArchive();
+  archiver->CloseArchive();
   return entries;
 }
 

@@ -6,9 +6,12 @@
 #include <chrono>
 
 #include "archive/archiver.h"
-#include "archive_test_support.h"
+#include "package/package_archiver.h"
 #include "platform/dos_time.h"
 #include "platform/file_stream.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/zip_peer.h"
 
 namespace pw::test {
 namespace {
@@ -71,7 +74,7 @@ void ExpectEntry(const std::string& zip, size_t at, size_t central, const std::s
   EXPECT_EQ(zip.substr(central + 58, 36), field);
 }
 
-class LayoutTest : public ArchiveTest {
+class LayoutTest : public ScratchFolderTest {
  protected:
   std::filesystem::path Source(const std::string& name, const std::string& bytes) {
     WriteFile(dir_ / name, bytes);
@@ -89,14 +92,13 @@ TEST_F(LayoutTest, TwoEntryPackageHasTheWorkedOffsets) {
     const auto plg = Source("my_tweak.plg", d1);
     const auto cre = Source("fac00000.cre", d2);
     const auto package = dir_ / "my_tweak.qvx";
-    TZFBaseArchiver archiver;
-    ConfigureAsSaving(archiver);
-    archiver.FileName = package;
-    archiver.OpenArchive(file_mode::kCreate);
-    archiver.AddFiles(plg);
+    const auto archiver = MakePackageArchiver();
+    archiver->FileName = package;
+    archiver->OpenArchive(file_mode::kCreate);
+    archiver->AddFiles(plg);
     EXPECT_EQ(PeerCheck(package, {{"my_tweak.plg", plg}}), "OK");
-    archiver.AddFiles(cre);
-    archiver.CloseArchive();
+    archiver->AddFiles(cre);
+    archiver->CloseArchive();
 
     const std::string zip = ReadFile(package);
     ASSERT_EQ(zip.size(), 366 + s1 + s2);
@@ -124,15 +126,14 @@ TEST_F(LayoutTest, TimeStampIsTheLocalLastWriteTimeOrNowBefore1980) {
       std::chrono::sys_days{std::chrono::year{1975} / 1 / 1}};
   std::filesystem::last_write_time(old, std::chrono::file_clock::from_sys(newYear1975));
   const auto package = dir_ / "p.qvx";
-  TZFBaseArchiver archiver;
-  ConfigureAsSaving(archiver);
-  archiver.FileName = package;
-  archiver.OpenArchive(file_mode::kCreate);
+  const auto archiver = MakePackageArchiver();
+  archiver->FileName = package;
+  archiver->OpenArchive(file_mode::kCreate);
   const uint32_t before = CurrentDosDateTime();
-  archiver.AddFiles(dated);
-  archiver.AddFiles(old);
+  archiver->AddFiles(dated);
+  archiver->AddFiles(old);
   const uint32_t after = CurrentDosDateTime();
-  archiver.CloseArchive();
+  archiver->CloseArchive();
 
   const std::string zip = ReadFile(package);
   const auto dosStamp = [&](size_t at) {
@@ -150,12 +151,11 @@ TEST_F(LayoutTest, AttributeWordOfAReadOnlySource) {
                                            std::filesystem::perms::group_read |
                                            std::filesystem::perms::others_read);
   const auto package = dir_ / "p.qvx";
-  TZFBaseArchiver archiver;
-  ConfigureAsSaving(archiver);
-  archiver.FileName = package;
-  archiver.OpenArchive(file_mode::kCreate);
-  archiver.AddFiles(source);
-  archiver.CloseArchive();
+  const auto archiver = MakePackageArchiver();
+  archiver->FileName = package;
+  archiver->OpenArchive(file_mode::kCreate);
+  archiver->AddFiles(source);
+  archiver->CloseArchive();
   const std::string zip = ReadFile(package);
   const size_t central = 30 + 10 + 32 + 4;
   EXPECT_EQ(U32At(zip, central + 38), 0x21u);

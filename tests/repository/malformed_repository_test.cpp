@@ -10,7 +10,9 @@
 #include "repository/repository_errors.h"
 #include "repository/repository_reader.h"
 #include "repository/repository_writer.h"
-#include "test_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/items.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw {
 namespace {

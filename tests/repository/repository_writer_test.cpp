@@ -8,7 +8,10 @@
 #include "platform/text.h"
 #include "repository/repository_errors.h"
 #include "repository/setting_record.h"
-#include "test_files.h"
+#include "tests/support/error_message.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/items.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw {
 namespace {
@@ -195,12 +198,9 @@ TEST_F(RepositoryWriterTest, ConversionFailuresStopAtTheirPoint) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     test::WriteFileBytes(File(), Bytes(1000, 0xAA));
-    try {
-      WriteRepository(File(), c.setUid, test::ListOf(c.items));
-      ADD_FAILURE() << "no error";
-    } catch (const ConversionError& error) {
-      EXPECT_EQ(error.what(), c.message);
-    }
+    EXPECT_EQ(test::MessageOf<ConversionError>(
+                  [&] { WriteRepository(File(), c.setUid, test::ListOf(c.items)); }),
+              c.message);
     const Bytes file = test::FileBytes(File());
     EXPECT_EQ(file.size(), c.bytesLeft);
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 16),
@@ -242,25 +242,18 @@ TEST_F(RepositoryWriterTest, RefusesWhatTheLayoutCannotHoldBeforeWriting) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     test::WriteFileBytes(File(), Hex("0102"));
-    try {
-      WriteRepository(File(), u"00000", test::ListOf(c.items));
-      ADD_FAILURE() << "no error";
-    } catch (const SaveRefusedError& error) {
-      EXPECT_EQ(error.what(), c.message);
-    }
+    EXPECT_EQ(test::MessageOf<SaveRefusedError>(
+                  [&] { WriteRepository(File(), u"00000", test::ListOf(c.items)); }),
+              c.message);
     EXPECT_EQ(test::FileBytes(File()), Hex("0102"));
   }
 }
 
 TEST_F(RepositoryWriterTest, UncreatableFileRaisesTheCreateError) {
   const auto path = dir_ / "missing" / "fac00000.cre";
-  try {
-    WriteRepository(path, u"00000", test::ListOf({}));
-    FAIL() << "no error";
-  } catch (const FileCreateError& error) {
-    EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + PathText(path) + "\". ", 0),
-              0u);
-  }
+  const std::string message =
+      test::MessageOf<FileCreateError>([&] { WriteRepository(path, u"00000", test::ListOf({})); });
+  EXPECT_EQ(message.rfind("Cannot create file \"" + PathText(path) + "\". ", 0), 0u) << message;
 }
 
 }  // namespace
