@@ -1,13 +1,13 @@
 // The default answer to a failed entry, asked through the user prompts.
 #include "archive/failure_decision.h"
 
+#include "archive/ezf_exception.h"
 #include "platform/user_prompts.h"
 
 namespace pw {
 namespace {
 
 constexpr int kNativeAbortAtOnce = 45;
-constexpr int kNativeNameTooLong = 61;
 
 TZFAction ActionFor(PromptButton button) {
   switch (button) {
@@ -26,7 +26,7 @@ TZFAction DefaultFailureDecision(UserPrompts* prompts, int nativeError,
                                  const std::string& errorMessage) {
   if (nativeError == kNativeAbortAtOnce || prompts == nullptr)
     return TZFAction::Abort;
-  if (nativeError == kNativeNameTooLong)
+  if (nativeError == zf_native::kFileNameTooLong)
     return ActionFor(prompts->Confirm(errorMessage, {PromptButton::Abort, PromptButton::Ignore}));
   return ActionFor(
       prompts->Confirm(errorMessage + ". File processing error, possibly disk is full",
