@@ -114,7 +114,6 @@ bool TZFBaseArchiver::FindFirst(const std::u16string& FileMask, TZFArchiveItem& 
   TInternalSearchRec& search = F.Handle;
   search.CFindMask = std::move(mask);
   search.ExclusionMask = ExclusionMask;
-  search.UseProperties = false;
   search.FWildCards = search.CFindMask.find_first_of(u"*?") != std::u16string::npos;
   search.FFindAttr = SearchAttr;
   search.ItemNo = 0;
