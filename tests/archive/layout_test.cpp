@@ -10,6 +10,7 @@
 #include "platform/dos_time.h"
 #include "platform/file_stream.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/package_files.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/zip_peer.h"
 
@@ -151,11 +152,7 @@ TEST_F(LayoutTest, AttributeWordOfAReadOnlySource) {
                                            std::filesystem::perms::group_read |
                                            std::filesystem::perms::others_read);
   const auto package = dir_ / "p.qvx";
-  const auto archiver = MakePackageArchiver();
-  archiver->FileName = package;
-  archiver->OpenArchive(file_mode::kCreate);
-  archiver->AddFiles(source);
-  archiver->CloseArchive();
+  WritePackage(package, {source});
   const std::string zip = ReadFile(package);
   const size_t central = 30 + 10 + 32 + 4;
   EXPECT_EQ(U32At(zip, central + 38), 0x21u);
