@@ -72,8 +72,7 @@ void FinishOutput(std::unique_ptr<FileStream>& output, const std::filesystem::pa
     std::filesystem::remove(path, error);
     return;
   }
-  const uint32_t stamp = (uint32_t{central.lastModDate} << 16) | central.lastModTime;
-  if (const auto time = DosDateTimeToFileTime(stamp))
+  if (const auto time = DosDateTimeToFileTime(central.DosDateTime()))
     std::filesystem::last_write_time(path, *time, error);
   if (options.SetAttributes)
     SetFileAttributeWord(path, central.externalAttr);

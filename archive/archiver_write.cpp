@@ -83,8 +83,7 @@ void TZFBaseArchiver::PrepareEntry(const FileInfo& file) {
   central.compMethod = item.CompressionMethod;
   central.versionMadeBy = Options.OEMFileNames ? zf::kVersionOem : zf::kVersionAnsi;
   central.extractVersion = central.versionMadeBy;
-  central.lastModTime = static_cast<uint16_t>(stamp & 0xFFFF);
-  central.lastModDate = static_cast<uint16_t>(stamp >> 16);
+  central.SetDosDateTime(stamp);
   central.crc32 = 0xFFFFFFFF;
   central.unCompSize = static_cast<uint32_t>(std::min<uint64_t>(file.size, zf::kZip64Threshold));
   central.externalAttr = EntryAttributeWord(file);

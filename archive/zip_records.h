@@ -37,6 +37,12 @@ struct TZFSharedHeaderFields {
   uint32_t unCompSize = 0;
   uint16_t nameLength = 0;
 
+  // The date in the high half and the time in the low half, as platform/dos_time.h packs them.
+  uint32_t DosDateTime() const { return uint32_t{lastModDate} << 16 | lastModTime; }
+  void SetDosDateTime(uint32_t stamp) {
+    lastModDate = static_cast<uint16_t>(stamp >> 16);
+    lastModTime = static_cast<uint16_t>(stamp);
+  }
   bool operator==(const TZFSharedHeaderFields&) const = default;
 };
 
