@@ -2,7 +2,6 @@
 #include "repository/repository_dump.h"
 
 #include <bit>
-#include <cstring>
 #include <string>
 
 #include "platform/byte_cursor.h"
