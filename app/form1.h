@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/model/repo_items.h"
 #include "app/open_dialog.h"
+#include "model/repo_items.h"
 #include "package/plugin_editor.h"
 #include "platform/user_prompts.h"
 

@@ -23,12 +23,11 @@ struct BuildOptions {
 int Build(const BuildOptions& options) {
   PluginDocument document = ParsePluginDocument(ReadWholeFile(options.document));
   DocumentEditor editor(document);
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
+  const auto archiver = MakePackageArchiver();
   CliPrompts prompts;
   const auto folder = std::filesystem::absolute(options.dir);
   std::filesystem::create_directories(folder);
-  const auto package = SavePlugin(editor, archiver, folder, prompts);
+  const auto package = SavePlugin(editor, *archiver, folder, prompts);
   if (!package)
     throw Error("the plugin has no items; nothing was saved");
   std::cout << package->string() << "\n";

@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "cli/repository_dump.h"
 #include "cli/repository_dump_output.h"
+#include "repository/repository_dump.h"
 
 namespace pw {
 namespace {

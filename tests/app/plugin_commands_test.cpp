@@ -116,12 +116,11 @@ class PluginCommandsTest : public QObject {
     item.iMinValue = u"0";
     item.iMaxValue = u"10";
     made.items.Append(item);
-    pw::TZFBaseArchiver archiver;
-    pw::ConfigurePackageArchiver(archiver);
+    const auto archiver = pw::MakePackageArchiver();
     pw::test::RecordingPrompts prompts;
     const std::filesystem::path workingFolder = folder_.path().toStdString();
     const std::optional<std::filesystem::path> package =
-        pw::SavePlugin(made, archiver, workingFolder, prompts);
+        pw::SavePlugin(made, *archiver, workingFolder, prompts);
     QVERIFY(package.has_value());
 
     pw::FormStartup startup = InFolder();
