@@ -133,7 +133,7 @@ class PluginCommandsTest : public QObject {
       QVERIFY(window.prompts.errors.empty());
     }
     FilePlugin reopened;
-    pw::OpenPlugin(reopened, archiver, *package, workingFolder, prompts);
+    pw::OpenPlugin(reopened, *archiver, *package, workingFolder, prompts);
     QVERIFY(reopened.fields.setName == made.fields.setName);
     QCOMPARE(reopened.fields.setDescr, made.fields.setDescr);
     QVERIFY(reopened.items.All() == made.items.All());
