@@ -3,7 +3,7 @@
 
 #include <QLineEdit>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 
 namespace pw {
 

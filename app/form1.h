@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/model/repo_items.h"
 #include "app/open_dialog.h"
+#include "model/repo_items.h"
 #include "package/plugin_editor.h"
 #include "platform/user_prompts.h"
 
@@ -74,33 +74,36 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
   std::optional<std::string> AskPassword(const std::string& entryName,
                                          const std::string& currentPassword) override;
 
+  // The handlers and fields keep the names the window was designed with; each comment gives
+  // the caption of its widget, of the label beside it, or, where neither shows a text, the
+  // name a screen reader reads.
  public slots:
-  void KeyViewChange();
-  void isComboClick();
-  void RepUIDChange();
-  void NewComboNameChange();
-  void LabeledEdit1Change();
+  void KeyViewChange();       // "Item view type:"
+  void isComboClick();        // "Use selection list"
+  void RepUIDChange();        // "UID: " and the other item fields
+  void NewComboNameChange();  // "Text" and "Value"
+  void LabeledEdit1Change();  // "Separator"
 
-  void Button4Click();
-  void Button6Click();
-  void Button3Click();
-  void RepoListClick();
-  void SpinButton1UpClick();
-  void SpinButton1DownClick();
+  void Button4Click();          // "Add item"
+  void Button6Click();          // "Save item"
+  void Button3Click();          // "Remove item"
+  void RepoListClick();         // "Tweak items"
+  void SpinButton1UpClick();    // "Move up"
+  void SpinButton1DownClick();  // "Move down"
   void ClearItemEditors();
 
-  void Button1Click();
-  void Button7Click();
-  void Button2Click();
-  void ComboListNamesKeyDown();
-  void ComboListNamesMouseDown();
-  void ComboListValuesKeyDown();
-  void ComboListValuesMouseDown();
+  void Button1Click();              // "Add value"
+  void Button7Click();              // "Save value"
+  void Button2Click();              // "Remove"
+  void ComboListNamesKeyDown();     // "Selection list texts"
+  void ComboListNamesMouseDown();   // "Selection list texts"
+  void ComboListValuesKeyDown();    // "Selection list values"
+  void ComboListValuesMouseDown();  // "Selection list values"
   void UpdateBoundsFromValues();
 
-  void Button11Click();
-  void Button12Click();
-  void Button13Click();
+  void Button11Click();  // "Save plugin"
+  void Button12Click();  // "Open plugin"
+  void Button13Click();  // "Associate *.qvx"
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -164,52 +167,52 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
   bool centred_ = false;
 
   // Item editor.
-  QLineEdit* TweakName;
-  Memo* TweakDescr;
-  QLineEdit* RepUID;
-  QLineEdit* RepKey;
-  QComboBox* KeyType;
-  QComboBox* KeyView;
-  QCheckBox* isCombo;
-  QLabel* Label7;
-  QLineEdit* MinValue;
-  QLabel* Label8;
-  QLineEdit* MaxValue;
-  QLabel* LabeledEdit1Label;
-  QLineEdit* LabeledEdit1;
-  QLabel* Label15;
-  QComboBox* ComboBox1;
-  QCheckBox* IncKey;
-  QPushButton* Button4;
-  QPushButton* Button6;
-  QPushButton* Button3;
-  ListBox* RepoList;
-  QWidget* SpinButton1;
-  QToolButton* SpinButton1Up;
-  QToolButton* SpinButton1Down;
+  QLineEdit* TweakName;          // "Tweak item name"
+  Memo* TweakDescr;              // "Tweak item description"
+  QLineEdit* RepUID;             // "UID: "
+  QLineEdit* RepKey;             // "Key:"
+  QComboBox* KeyType;            // "Item type:"
+  QComboBox* KeyView;            // "Item view type:"
+  QCheckBox* isCombo;            // "Use selection list"
+  QLabel* Label7;                // "Minimal value size"
+  QLineEdit* MinValue;           // "Minimal value size"
+  QLabel* Label8;                // "Maximal value size"
+  QLineEdit* MaxValue;           // "Maximal value size"
+  QLabel* LabeledEdit1Label;     // "Separator"
+  QLineEdit* LabeledEdit1;       // "Separator"
+  QLabel* Label15;               // "Select"
+  QComboBox* ComboBox1;          // "Select"
+  QCheckBox* IncKey;             // "increase key number"
+  QPushButton* Button4;          // "Add item"
+  QPushButton* Button6;          // "Save item"
+  QPushButton* Button3;          // "Remove item"
+  ListBox* RepoList;             // "Tweak items"
+  QWidget* SpinButton1;          // "Move up" and "Move down"
+  QToolButton* SpinButton1Up;    // "Move up"
+  QToolButton* SpinButton1Down;  // "Move down"
 
   // Selection-list panel.
-  QGroupBox* GroupBox1;
-  QLabel* ComboNum;
-  QLineEdit* NewComboName;
-  QLineEdit* NewComboValue;
-  QPushButton* Button1;
-  QPushButton* Button7;
-  ListBox* ComboListNames;
-  ListBox* ComboListValues;
-  QCheckBox* CheckBox2;
-  QPushButton* Button2;
+  QGroupBox* GroupBox1;      // "Selection list values"
+  QLabel* ComboNum;          // "Count:"
+  QLineEdit* NewComboName;   // "Text"
+  QLineEdit* NewComboValue;  // "Value"
+  QPushButton* Button1;      // "Add value"
+  QPushButton* Button7;      // "Save value"
+  ListBox* ComboListNames;   // "Selection list texts"
+  ListBox* ComboListValues;  // "Selection list values"
+  QCheckBox* CheckBox2;      // "Increase value"
+  QPushButton* Button2;      // "Remove"
 
   // Plugin fields and commands. Button11, Button12 and Button13 get their click handlers
   // from the save, open and file association commands.
-  QLineEdit* SetName;
-  Memo* SetDescr;
-  QLineEdit* PluginName;
-  QLineEdit* SetUID;
-  QPushButton* Button12;
-  QPushButton* Button11;
-  QCheckBox* CheckBox1;
-  QPushButton* Button13;
+  QLineEdit* SetName;     // "Plugin name:"
+  Memo* SetDescr;         // "Description:"
+  QLineEdit* PluginName;  // "Plugin file"
+  QLineEdit* SetUID;      // "Plugin uid: 0хfac"
+  QPushButton* Button12;  // "Open plugin"
+  QPushButton* Button11;  // "Save plugin"
+  QCheckBox* CheckBox1;   // "join"
+  QPushButton* Button13;  // "Associate *.qvx"
 };
 
 }  // namespace pw

@@ -120,9 +120,8 @@ TForm1::TForm1(const FormStartup& startup, QWidget* parent)
       runOpenDialog_(startup.runOpenDialog),
       workingFolder_(startup.workingFolder),
       registerExtension_(startup.registerExtension),
-      archiver_(std::make_unique<TZFBaseArchiver>()),
+      archiver_(MakePackageArchiver()),
       prompts_(startup.prompts != nullptr ? startup.prompts : this) {
-  ConfigurePackageArchiver(*archiver_);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Qorvix Plugwright"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

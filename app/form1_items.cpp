@@ -8,8 +8,8 @@
 #include "app/form1.h"
 #include "app/list_box.h"
 #include "app/memo.h"
-#include "app/model/number_text.h"
-#include "app/model/selector_codes.h"
+#include "model/number_text.h"
+#include "model/selector_codes.h"
 #include "platform/errors.h"
 
 namespace pw {

@@ -7,8 +7,8 @@
 #include "app/field_text.h"
 #include "app/form1.h"
 #include "app/list_box.h"
-#include "app/model/number_text.h"
-#include "app/model/selector_codes.h"
+#include "model/number_text.h"
+#include "model/selector_codes.h"
 
 namespace pw {
 namespace {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/form1.h"
-#include "app/model/selector_codes.h"
 #include "app/uid_digits_validator.h"
+#include "model/selector_codes.h"
 
 namespace pw {
 namespace {

@@ -14,7 +14,7 @@ class TForm2 : public QWidget {
   explicit TForm2(QWidget* parent = nullptr);
 
  private:
-  QPlainTextEdit* Memo1;
+  QPlainTextEdit* Memo1;  // fills the "Form2" window
 };
 
 }  // namespace pw

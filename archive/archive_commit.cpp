@@ -99,11 +99,11 @@ ArchiveCommit::Outcome ArchiveCommit::WriteModified(size_t i) {
     } catch (const EZFException& error) {
       archive_.Seek(archive_.Size());
       const TZFAction action = decide_(dir_.CDir[i], error);
-      if (action == fxaRetry)
+      if (action == TZFAction::Retry)
         continue;
-      if (action == fxaAbort)
+      if (action == TZFAction::Abort)
         return Outcome::kAborted;
-      if (dir_.CDir[i].Operation != poUpdate) {
+      if (dir_.CDir[i].Operation != TZFProcessOperation::Update) {
         dir_.CDir.Delete(i);
         return Outcome::kDropped;
       }

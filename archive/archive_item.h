@@ -12,7 +12,6 @@ struct TInternalSearchRec {
   bool FWildCards = false;
   int32_t FFindAttr = 0;
   std::u16string ExclusionMask;
-  bool UseProperties = false;
 };
 
 struct TZFArchiveItem {

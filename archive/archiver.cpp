@@ -19,14 +19,17 @@ TZFBaseArchiver::~TZFBaseArchiver() {
 void TZFBaseArchiver::SetCompressionLevel(TZFCompressionLevel level) {
   static constexpr uint8_t kModes[] = {0, 1, 6, 9};
   FCompressionLevel = level;
-  FCompressionMode = kModes[level];
+  FCompressionMode = kModes[static_cast<size_t>(level)];
 }
 
 void TZFBaseArchiver::SetCompressionMode(uint8_t mode) {
   if (mode > kMaxCompressionMode)
     Raise(zf_native::kInvalidCompressionMode);
   FCompressionMode = mode;
-  FCompressionLevel = mode == 0 ? clNone : mode <= 3 ? clFastest : mode <= 6 ? clNormal : clMax;
+  FCompressionLevel = mode == 0   ? TZFCompressionLevel::None
+                      : mode <= 3 ? TZFCompressionLevel::Fastest
+                      : mode <= 6 ? TZFCompressionLevel::Normal
+                                  : TZFCompressionLevel::Max;
 }
 
 uint16_t TZFBaseArchiver::CompressionMethod() const {
@@ -42,7 +45,7 @@ TZFAction TZFBaseArchiver::ProcessFileFailure(const std::u16string& fileName,
                                               const EZFException& error) {
   if (!OnProcessFileFailure)
     return DefaultFailureDecision(FPrompts, error.NativeError, error.what());
-  TZFAction action = fxaIgnore;
+  TZFAction action = TZFAction::Ignore;
   OnProcessFileFailure(*this, fileName, operation, error.NativeError, error.ErrorCode, error.what(),
                        action);
   return action;

@@ -42,11 +42,8 @@ class TZFBaseArchiver {
   std::filesystem::path TempDir;  // empty: the system's temporary folder
   TZFOptions Options;
   bool UnicodeFilenames = false;
-  TZip64Mode Zip64Mode = zmDisabled;
-  TZFSpanningMode SpanningMode = smNone;
-  TZFCryptoAlgorithm EncryptionMethod = caPkzipClassic;
+  // Offered to the password prompt; entries are never decrypted, so it only answers it.
   std::string Password;
-  bool InMemory = false;
   bool ExtractCorruptedFiles = false;
   bool FOpenCorruptedArchives = true;
   bool FSuppressPasswordEvent = false;
@@ -54,8 +51,10 @@ class TZFBaseArchiver {
   // file's, so that packages of the same files come out the same byte for byte.
   std::optional<uint32_t> FixedEntryDateTime;
 
-  // Level and mode are two views of one setting: clNone 0, clFastest 1, clNormal 6, clMax 9;
-  // modes 1-3 clFastest, 4-6 clNormal, 7-9 clMax; a mode above 9 raises native 5.
+  // Level and mode are two views of one setting: TZFCompressionLevel::None 0,
+  // TZFCompressionLevel::Fastest 1, TZFCompressionLevel::Normal 6, TZFCompressionLevel::Max 9;
+  // modes 1-3 TZFCompressionLevel::Fastest, 4-6 TZFCompressionLevel::Normal, 7-9
+  // TZFCompressionLevel::Max; a mode above 9 raises native 5.
   TZFCompressionLevel CompressionLevel() const { return FCompressionLevel; }
   void SetCompressionLevel(TZFCompressionLevel level);
   uint8_t CompressionMode() const { return FCompressionMode; }
@@ -119,7 +118,7 @@ class TZFBaseArchiver {
   void Commit();
 
   UserPrompts* FPrompts;
-  TZFCompressionLevel FCompressionLevel = clFastest;
+  TZFCompressionLevel FCompressionLevel = TZFCompressionLevel::Fastest;
   uint8_t FCompressionMode = 1;
   bool FActive = false;
   uint16_t FFileOpenMode = 0;
@@ -130,13 +129,7 @@ class TZFBaseArchiver {
  protected:
   // Extraction state (reading side).
   std::filesystem::path FCurrentDir;
-  int32_t FProcessedFileNo = 0;
-  int32_t FProcessedFileCount = 0;
-  bool FProgressCancel = false;
-  bool FProgressEnabled = false;
   bool FSkipFile = false;
-  int64_t FProgress = 0;
-  int64_t FProgressMax = 0;
 };
 
 }  // namespace pw

@@ -72,8 +72,7 @@ void FinishOutput(std::unique_ptr<FileStream>& output, const std::filesystem::pa
     std::filesystem::remove(path, error);
     return;
   }
-  const uint32_t stamp = (uint32_t{central.lastModDate} << 16) | central.lastModTime;
-  if (const auto time = DosDateTimeToFileTime(stamp))
+  if (const auto time = DosDateTimeToFileTime(central.DosDateTime()))
     std::filesystem::last_write_time(path, *time, error);
   if (options.SetAttributes)
     SetFileAttributeWord(path, central.externalAttr);
@@ -105,42 +104,32 @@ void TZFBaseArchiver::ExtractFiles(const std::u16string& FileMask, int32_t Searc
 void TZFBaseArchiver::ProcessTagged(std::optional<size_t> only) {
   std::lock_guard lock(ArchiverProcessLock());
   TZFDirArray& dir = FDMHandle->CDir;
-  FProcessedFileNo = 0;
-  FProcessedFileCount =
-      only ? 1 : static_cast<int32_t>(std::count_if(dir.begin(), dir.end(), [](const TDirItem& i) {
-        return i.Tagged;
-      }));
-  FProgressCancel = false;
-  FProgressEnabled = true;
   bool stopped = false;
   const size_t first = only.value_or(0);
   const size_t last = only ? first + 1 : dir.Count();
   for (size_t i = first; i < last && !stopped; ++i) {
     if (!dir[i].Tagged)
       continue;
-    stopped = ExtractWithAttempts(dir[i]) == fxaAbort || FProgressCancel;
+    stopped = ExtractWithAttempts(dir[i]) == TZFAction::Abort;
   }
-  FProgressEnabled = false;
   if (stopped)
     CancelUpdate();
 }
 
 TZFAction TZFBaseArchiver::ExtractWithAttempts(TDirItem& item) {
-  item.Operation = poExtract;
+  item.Operation = TZFProcessOperation::Extract;
   const std::u16string name = WithBackslashes(item.Name);
-  TZFAction decision = fxaIgnore;
+  TZFAction decision = TZFAction::Ignore;
   do {
-    decision = fxaIgnore;
+    decision = TZFAction::Ignore;
     try {
       if (FCurrentDir.empty())
         FCurrentDir = std::filesystem::current_path();
       ExtractEntry(item, name);
-      if (!FProgressCancel)
-        ++FProcessedFileNo;
     } catch (const EZFException& error) {
-      decision = ProcessFileFailure(name, poExtract, error);
+      decision = ProcessFileFailure(name, TZFProcessOperation::Extract, error);
     }
-  } while (decision == fxaRetry);
+  } while (decision == TZFAction::Retry);
   return decision;
 }
 
@@ -162,7 +151,7 @@ void TZFBaseArchiver::ExtractEntry(TDirItem& item, const std::u16string& name) {
   bool succeeded = false;
   try {
     DecompressEntry(item, *output);
-    succeeded = !FSkipFile && !FProgressCancel;
+    succeeded = !FSkipFile;
   } catch (...) {
     FinishOutput(output, path, item, Options, false);
     throw;
@@ -173,7 +162,6 @@ void TZFBaseArchiver::ExtractEntry(TDirItem& item, const std::u16string& name) {
 void TZFBaseArchiver::DecompressEntry(TDirItem& item, FileStream& output) {
   const TZFZipCentralDir& central = item.CentralDir;
   const EntryDataSpan span = LocateData(*FCompressedStream, item, FDMHandle->CentralDirOffset);
-  FProgressMax = span.uncompressedSize == 0 ? 2 : static_cast<int64_t>(span.uncompressedSize);
   FSkipFile = false;
   // The method the data really use: an AES entry names it in its extra field, not in the
   // header, which holds 99 there.
@@ -196,7 +184,7 @@ void TZFBaseArchiver::DecompressEntry(TDirItem& item, FileStream& output) {
   // checksum of what it gave, so damaged data never pass as good.
   const bool intact = result.complete && result.written == span.uncompressedSize && !encrypted &&
                       result.crc32 == central.crc32;
-  if (!intact && !FProgressCancel && !ExtractCorruptedFiles)
+  if (!intact && !ExtractCorruptedFiles)
     Raise(zf_native::kBadSizeOrChecksum);
 }
 

@@ -108,13 +108,12 @@ bool StartsWithDrive(const std::u16string& mask) {
 bool TZFBaseArchiver::FindFirst(const std::u16string& FileMask, TZFArchiveItem& F,
                                 int32_t SearchAttr, const std::u16string& ExclusionMask) {
   std::u16string mask = FileMask;
-  if (StartsWithDrive(mask) && Options.StorePath != spFullPathWithDrive)
+  if (StartsWithDrive(mask) && Options.StorePath != TZFStorePathMode::FullPathWithDrive)
     mask.erase(0, 2);
   mask = Replaced(std::move(mask), u'\\', u'/');
   TInternalSearchRec& search = F.Handle;
   search.CFindMask = std::move(mask);
   search.ExclusionMask = ExclusionMask;
-  search.UseProperties = false;
   search.FWildCards = search.CFindMask.find_first_of(u"*?") != std::u16string::npos;
   search.FFindAttr = SearchAttr;
   search.ItemNo = 0;

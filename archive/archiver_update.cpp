@@ -45,12 +45,12 @@ void TZFBaseArchiver::Commit() {
   settings.oemFileNames = Options.OEMFileNames;
   settings.unicodeFilenames = UnicodeFilenames;
   settings.flushBuffers = Options.FlushBuffers;
-  settings.sourceOpenMode = static_cast<uint16_t>(Options.ShareMode << 4);
+  settings.sourceOpenMode = static_cast<uint16_t>(static_cast<int>(Options.ShareMode) << 4);
   settings.tempDir = TempDir;
   settings.componentName = Name;
   ArchiveCommit commit(*FDMHandle, settings, [this](const TDirItem& item, const EZFException& e) {
     const std::u16string fileName =
-        item.Operation == poUpdate ? item.Name : PathToUtf16(item.SrcFileName);
+        item.Operation == TZFProcessOperation::Update ? item.Name : PathToUtf16(item.SrcFileName);
     return ProcessFileFailure(fileName, item.Operation, e);
   });
   commit.Run();

@@ -67,10 +67,9 @@ void TZFBaseArchiver::PrepareEntry(const FileInfo& file) {
   dir.SetItemName(index, name);
 
   TDirItem& item = dir[index];
-  item.Operation = replaces ? poUpdate : poAdd;
+  item.Operation = replaces ? TZFProcessOperation::Update : TZFProcessOperation::Add;
   item.Modified = true;
   item.SrcFileName = file.path;
-  item.CompressionMode = FCompressionMode;
   // Compression is not built: every entry is stored, whatever the mode.
   item.CompressionMethod = zf::kMethodStored;
   item.bHugeFile = false;
@@ -85,8 +84,7 @@ void TZFBaseArchiver::PrepareEntry(const FileInfo& file) {
   central.compMethod = item.CompressionMethod;
   central.versionMadeBy = Options.OEMFileNames ? zf::kVersionOem : zf::kVersionAnsi;
   central.extractVersion = central.versionMadeBy;
-  central.lastModTime = static_cast<uint16_t>(stamp & 0xFFFF);
-  central.lastModDate = static_cast<uint16_t>(stamp >> 16);
+  central.SetDosDateTime(stamp);
   central.crc32 = 0xFFFFFFFF;
   central.unCompSize = static_cast<uint32_t>(std::min<uint64_t>(file.size, zf::kZip64Threshold));
   central.externalAttr = EntryAttributeWord(file);

@@ -38,8 +38,8 @@ uint32_t SignatureOf(const std::string& bytes) {
 void ReadZip64Records(TZFDirManager& manager, int64_t& end) {
   FileStream& file = manager.FCompressedStream;
   if (end > static_cast<int64_t>(zf::kZip64LocatorSize)) {
-    const std::string bytes = ReadAt(file, static_cast<uint64_t>(end) - zf::kZip64LocatorSize,
-                                     zf::kZip64LocatorSize);
+    const std::string bytes =
+        ReadAt(file, static_cast<uint64_t>(end) - zf::kZip64LocatorSize, zf::kZip64LocatorSize);
     if (SignatureOf(bytes) == zf::kZip64LocatorSignature) {
       ByteCursor in(bytes);
       manager.Zip64CentralDirEndLocator = TZFZip64CentralDirEndLocator::Read(in);

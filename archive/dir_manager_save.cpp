@@ -29,7 +29,7 @@ std::string CentralHeaderBytes(TDirItem& item, bool oemFileNames) {
   out.Bytes(name.bytes);
   out.Bytes(extras.Data());
   out.Bytes(item.Comment);
-  return out.Data();
+  return std::string(out.Chars());
 }
 
 }  // namespace

@@ -25,10 +25,10 @@ uint64_t DescriptorSize(const TDirItem& item, FileStream& from, int64_t at) {
   if ((item.CentralDir.genPurposeFlag & zf::kFlagDataDescriptor) == 0)
     return 0;
   const uint64_t fields = item.bHugeFile ? 20 : 12;
-  unsigned char bytes[4] = {};
+  uint8_t bytes[4] = {};
   from.Seek(at);
   if (from.Read(bytes, 4) == 4) {
-    ByteCursor in(std::string_view(reinterpret_cast<const char*>(bytes), 4));
+    ByteCursor in{std::span<const uint8_t>(bytes)};
     if (in.U32() == zf::kDataDescriptorSignature)
       return fields + 4;
   }

@@ -36,13 +36,8 @@ void ApplyAesField(TDirItem& item, std::string_view data) {
   if (item.CentralDir.extractVersion >= kAesExtractVersionLimit || data.size() < kAesFieldSize)
     return;
   ByteCursor in(data);
-  in.Skip(4);  // version and vendor
-  const uint8_t strength = in.U8();
-  const uint16_t method = in.U16();
-  static constexpr TZFCryptoAlgorithm kByStrength[] = {caAES_128, caAES_192, caAES_256};
-  if (strength >= 1 && strength <= 3)
-    item.ZFEncryptionAlgorithm = kByStrength[strength - 1];
-  item.CompressionMethod = method;
+  in.Skip(5);  // version, vendor and key strength
+  item.CompressionMethod = in.U16();
 }
 
 }  // namespace
@@ -53,7 +48,7 @@ void ReadExtraFields(TZFDirArray& dir, size_t index, std::string_view extra) {
   while (in.Remaining() >= kFieldHeaderSize) {
     const uint16_t id = in.U16();
     const uint16_t size = static_cast<uint16_t>(std::min<size_t>(in.U16(), in.Remaining()));
-    const std::string_view data = in.Bytes(size);
+    const std::string_view data = AsChars(in.Bytes(size));
     TDirItem& item = dir[index];
     switch (id) {
       case zf::kZip64ExtraID:

@@ -39,15 +39,7 @@ const TZFExtraFieldDataBlock& SetUnicodeNameField(TDirItem& item) {
 
 TZFZipLocalHeader LocalHeaderOf(const TZFZipCentralDir& central) {
   TZFZipLocalHeader header;
-  header.extractVersion = central.extractVersion;
-  header.genPurposeFlag = central.genPurposeFlag;
-  header.compMethod = central.compMethod;
-  header.lastModTime = central.lastModTime;
-  header.lastModDate = central.lastModDate;
-  header.crc32 = central.crc32;
-  header.compSize = central.compSize;
-  header.unCompSize = central.unCompSize;
-  header.nameLength = central.nameLength;
+  static_cast<TZFSharedHeaderFields&>(header) = central;
   return header;
 }
 

@@ -7,30 +7,32 @@
 namespace pw {
 namespace {
 
-// Every native number the component raises, with its message number and text.
+// Every native error the component raises, with its message number and text.
 const std::map<int, ZFNativeErrorInfo>& Table() {
+  using namespace zf_native;
   static const std::map<int, ZFNativeErrorInfo> table = {
-      {5, {2, "Invalid compression mode. Mode must be in [0-9] range", true}},
-      {8, {4, "Invalid size or check sum of file or unsupported compression format", true}},
-      {9, {5, "File name is blank. Specify appropriate file name", true}},
-      {10, {5, "File name is blank. Specify appropriate file name", true}},
-      {12, {6, "File \"%s\" not found", true}},
-      {13, {7, "Archive is not open", true}},
-      {19, {9, "Cannot create file \"%s\"", true}},
-      {26,
+      {kInvalidCompressionMode, {2, "Invalid compression mode. Mode must be in [0-9] range", true}},
+      {kBadSizeOrChecksum,
+       {4, "Invalid size or check sum of file or unsupported compression format", true}},
+      {kBlankNameOpen, {5, "File name is blank. Specify appropriate file name", true}},
+      {kBlankNameOpenMode, {5, "File name is blank. Specify appropriate file name", true}},
+      {kArchiveNotFound, {6, "File \"%s\" not found", true}},
+      {kArchiveNotOpen, {7, "Archive is not open", true}},
+      {kCannotCreateOutput, {9, "Cannot create file \"%s\"", true}},
+      {kUpdateNotEnded,
        {13, "Cannot proceed when update is not ended. Preceding EndUpdate call is required.",
         true}},
-      {32, {15, "File is open in read-only mode", true}},
-      {33, {16, "Cannot open file \"%s\"", true}},
-      {34, {17, "Invalid compressed size, rfs.size = %d, count = %d", false}},
-      {35, {18, "Invalid archive file.", false}},
-      {40, {22, "Cannot find 64-bit directory end record", false}},
-      {43, {25, "Cannot compress file '%s'. Zip64 mode is not enabled", true}},
-      {46, {27, "Write to stream error", false}},
-      {55, {32, "Deflate64 compression method is not supported", false}},
-      {59, {34, "Hashed list of file names is invalid", false}},
-      {61, {36, "File name is too long: \r\n\"%s\"", true}},
-      {65, {39, "Disk is full. There is not enough free space on disk.", false}},
+      {kReadOnlyArchive, {15, "File is open in read-only mode", true}},
+      {kCannotOpenSource, {16, "Cannot open file \"%s\"", true}},
+      {kSourceSizeMismatch, {17, "Invalid compressed size, rfs.size = %d, count = %d", false}},
+      {kInvalidArchive, {18, "Invalid archive file.", false}},
+      {kNoZip64DirEnd, {22, "Cannot find 64-bit directory end record", false}},
+      {kZip64Needed, {25, "Cannot compress file '%s'. Zip64 mode is not enabled", true}},
+      {kCentralDirWrite, {27, "Write to stream error", false}},
+      {kDeflate64, {32, "Deflate64 compression method is not supported", false}},
+      {kHashedNamesInvalid, {34, "Hashed list of file names is invalid", false}},
+      {kFileNameTooLong, {36, "File name is too long: \r\n\"%s\"", true}},
+      {kDiskFull, {39, "Disk is full. There is not enough free space on disk.", false}},
   };
   return table;
 }

@@ -23,7 +23,8 @@ class EZFException : public Error {
   int ErrorCode;
 };
 
-// What the one native-to-message table holds for a native error.
+// What the one native-to-message table holds for a native error; errorCode -1 and an empty
+// text for a number the table does not hold.
 struct ZFNativeErrorInfo {
   int errorCode;     // message number
   const char* text;  // message text with placeholders
@@ -52,6 +53,27 @@ inline constexpr int kDeflate64 = 55;
 inline constexpr int kHashedNamesInvalid = 59;
 inline constexpr int kFileNameTooLong = 61;
 inline constexpr int kDiskFull = 65;
+
+// Every native error above; each has its entry in the message table.
+inline constexpr int kAll[] = {kInvalidCompressionMode,
+                               kBadSizeOrChecksum,
+                               kBlankNameOpen,
+                               kBlankNameOpenMode,
+                               kArchiveNotFound,
+                               kArchiveNotOpen,
+                               kCannotCreateOutput,
+                               kUpdateNotEnded,
+                               kReadOnlyArchive,
+                               kCannotOpenSource,
+                               kSourceSizeMismatch,
+                               kInvalidArchive,
+                               kNoZip64DirEnd,
+                               kZip64Needed,
+                               kCentralDirWrite,
+                               kDeflate64,
+                               kHashedNamesInvalid,
+                               kFileNameTooLong,
+                               kDiskFull};
 }  // namespace zf_native
 
 }  // namespace pw

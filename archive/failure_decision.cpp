@@ -1,22 +1,22 @@
 // The default answer to a failed entry, asked through the user prompts.
 #include "archive/failure_decision.h"
 
+#include "archive/ezf_exception.h"
 #include "platform/user_prompts.h"
 
 namespace pw {
 namespace {
 
 constexpr int kNativeAbortAtOnce = 45;
-constexpr int kNativeNameTooLong = 61;
 
 TZFAction ActionFor(PromptButton button) {
   switch (button) {
     case PromptButton::Retry:
-      return fxaRetry;
+      return TZFAction::Retry;
     case PromptButton::Ignore:
-      return fxaIgnore;
+      return TZFAction::Ignore;
     default:
-      return fxaAbort;
+      return TZFAction::Abort;
   }
 }
 
@@ -25,8 +25,8 @@ TZFAction ActionFor(PromptButton button) {
 TZFAction DefaultFailureDecision(UserPrompts* prompts, int nativeError,
                                  const std::string& errorMessage) {
   if (nativeError == kNativeAbortAtOnce || prompts == nullptr)
-    return fxaAbort;
-  if (nativeError == kNativeNameTooLong)
+    return TZFAction::Abort;
+  if (nativeError == zf_native::kFileNameTooLong)
     return ActionFor(prompts->Confirm(errorMessage, {PromptButton::Abort, PromptButton::Ignore}));
   return ActionFor(
       prompts->Confirm(errorMessage + ". File processing error, possibly disk is full",

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/byte_cursor.h"
 #include "platform/errors.h"
 #include "platform/file_stream.h"
 
@@ -15,10 +16,9 @@ constexpr size_t kSignatureOverlap = 4;
 constexpr size_t kMinUsefulRest = 64;
 
 std::string SignatureBytes(uint32_t signature) {
-  std::string bytes(kSignatureSize, '\0');
-  for (size_t i = 0; i < kSignatureSize; ++i)
-    bytes[i] = static_cast<char>((signature >> (8 * i)) & 0xFF);
-  return bytes;
+  ByteWriter bytes;
+  bytes.U32(signature);
+  return std::string(bytes.Chars());
 }
 
 }  // namespace
@@ -61,7 +61,8 @@ std::string_view FileWindow::From(int64_t position) {
 }
 
 void FileWindow::Fill(int64_t position, size_t n) {
-  const size_t wanted = static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(n), size_ - position));
+  const size_t wanted =
+      static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(n), size_ - position));
   buffer_.resize(wanted);
   file_.Seek(position);
   buffer_.resize(file_.Read(buffer_.data(), wanted));

@@ -28,15 +28,7 @@ TZFZipCentralDir CentralFromLocal(const TZFZipLocalHeader& header, int64_t posit
   TZFZipCentralDir central;
   central.signature = header.signature;
   central.versionMadeBy = header.extractVersion;
-  central.extractVersion = header.extractVersion;
-  central.genPurposeFlag = header.genPurposeFlag;
-  central.compMethod = header.compMethod;
-  central.lastModTime = header.lastModTime;
-  central.lastModDate = header.lastModDate;
-  central.crc32 = header.crc32;
-  central.compSize = header.compSize;
-  central.unCompSize = header.unCompSize;
-  central.nameLength = header.nameLength;
+  static_cast<TZFSharedHeaderFields&>(central) = header;
   central.extraLength = header.extraLength;
   central.externalAttr = zf::kAttrArchive;
   central.relOffsetLH = static_cast<uint32_t>(position);

@@ -45,7 +45,8 @@ int64_t DetectStubSize(TZFDirManager& manager, int64_t firstEndRecord) {
   if (start >= static_cast<uint64_t>(file.Size()))
     return 0;
   int64_t position = static_cast<int64_t>(start);
-  while (const std::optional<int64_t> hit = file.FindSignature(position, zf::kLocalHeaderSignature)) {
+  while (const std::optional<int64_t> hit =
+             file.FindSignature(position, zf::kLocalHeaderSignature)) {
     if (IsFirstEntryHeader(file, *hit, first))
       return *hit;
     position = *hit + 1;
@@ -55,9 +56,8 @@ int64_t DetectStubSize(TZFDirManager& manager, int64_t firstEndRecord) {
 
 void TZFDirManager::ApplyStubOffset() {
   const uint32_t stub = static_cast<uint32_t>(StubSize);
-  const auto first = std::find_if(CDir.begin(), CDir.end(), [](const TDirItem& item) {
-    return item.CentralDir.compSize > 0;
-  });
+  const auto first = std::find_if(
+      CDir.begin(), CDir.end(), [](const TDirItem& item) { return item.CentralDir.compSize > 0; });
   if (first == CDir.end() || first->CentralDir.relOffsetLH >= stub)
     return;
   for (TDirItem& item : CDir) {

@@ -12,7 +12,7 @@ TZFExtraFieldDataBlock MakeUnicodeNameField(std::u16string_view name) {
   TZFExtraFieldDataBlock field;
   field.headerID = zf::kUnicodeNameFieldID;
   field.dataSize = static_cast<uint16_t>(data.Size());
-  field.pData = data.Data();
+  field.pData = data.Chars();
   return field;
 }
 

@@ -6,33 +6,26 @@
 
 namespace pw {
 
-enum TZFCompressionLevel { clNone, clFastest, clNormal, clMax };
-enum TZFStorePathMode { spNoPath, spRelativePath, spFullPath, spFullPathWithDrive };
-enum TZFOverwriteMode { omPrompt, omAlways, omNever, omIfNewer, omIfOlder };
-enum TZFFileShareMode {
-  smShareCompat,
-  smShareExclusive,
-  smShareDenyWrite,
-  smShareDenyRead,
-  smShareDenyNone
+// The component's named settings and answers. The legacy spellings (clNone, spNoPath,
+// smShareDenyNone, poAdd, fxaAbort, ...) are listed in docs/GLOSSARY.md.
+enum class TZFCompressionLevel { None, Fastest, Normal, Max };
+enum class TZFStorePathMode { NoPath, RelativePath, FullPath, FullPathWithDrive };
+// In this order: shifted left by four, the sharing bits of a file open mode.
+enum class TZFFileShareMode { Compat, Exclusive, DenyWrite, DenyRead, DenyNone };
+enum class TZFProcessOperation {
+  Add,
+  Move,
+  Delete,
+  Update,
+  Extract,
+  Test,
+  Rename,
+  ChangeAttr,
+  ChangeComment,
+  MakeSFX,
+  Merge
 };
-enum TZip64Mode { zmDisabled, zmAuto, zmAlways };
-enum TZFSpanningMode { smNone, smSpanning, smSplitting };
-enum TZFCryptoAlgorithm { caPkzipClassic, caAES_128, caAES_192, caAES_256 };
-enum TZFProcessOperation {
-  poAdd,
-  poMove,
-  poDelete,
-  poUpdate,
-  poExtract,
-  poTest,
-  poRename,
-  poChangeAttr,
-  poChangeComment,
-  poMakeSFX,
-  poMerge
-};
-enum TZFAction { fxaRetry, fxaIgnore, fxaAbort };
+enum class TZFAction { Retry, Ignore, Abort };
 
 namespace zf {
 
@@ -73,16 +66,12 @@ inline constexpr uint32_t kZip64Marker = 0xFFFFFFFF;
 
 // The option group of the component; defaults are the component's own.
 struct TZFOptions {
-  TZFStorePathMode StorePath = spRelativePath;
+  TZFStorePathMode StorePath = TZFStorePathMode::RelativePath;
   bool Recurse = true;
-  TZFOverwriteMode OverwriteMode = omAlways;
-  TZFFileShareMode ShareMode = smShareDenyNone;
-  uint32_t SearchAttr = zf::kDefaultSearchAttr;
+  TZFFileShareMode ShareMode = TZFFileShareMode::DenyNone;
   bool FlushBuffers = true;
   bool OEMFileNames = true;
-  // Extraction only; these start at the values the system runs with.
-  bool CreateDirs = false;
-  bool ReplaceReadOnly = true;
+  // Extraction only; it starts at the value the system runs with.
   bool SetAttributes = true;
 };
 

@@ -1,145 +1,108 @@
-// Field order of every fixed-size zip record.
+// Field order of every fixed-size zip record, given once for writing and reading.
 #include "archive/zip_records.h"
 
+#include <type_traits>
+
 namespace pw {
+namespace {
+
+struct WriteFields {
+  ByteWriter& out;
+  template <typename... Field>
+  void operator()(const Field&... fields) const {
+    (out.Le(fields), ...);
+  }
+};
+
+struct ReadFields {
+  ByteCursor& in;
+  template <typename... Field>
+  void operator()(Field&... fields) const {
+    ((fields = in.Le<std::remove_cvref_t<Field>>()), ...);
+  }
+};
+
+template <typename Header, typename Fields>
+void LocalHeaderFields(Header& h, Fields fields) {
+  fields(h.signature, h.extractVersion, h.genPurposeFlag, h.compMethod, h.lastModTime,
+         h.lastModDate, h.crc32, h.compSize, h.unCompSize, h.nameLength, h.extraLength);
+}
+
+template <typename Header, typename Fields>
+void CentralDirFields(Header& h, Fields fields) {
+  fields(h.signature, h.versionMadeBy, h.extractVersion, h.genPurposeFlag, h.compMethod,
+         h.lastModTime, h.lastModDate, h.crc32, h.compSize, h.unCompSize, h.nameLength,
+         h.extraLength, h.commentLength, h.diskNumberStart, h.internalAttr, h.externalAttr,
+         h.relOffsetLH);
+}
+
+template <typename Record, typename Fields>
+void CentralDirEndFields(Record& e, Fields fields) {
+  fields(e.signature, e.diskNumber, e.startDiskNumber, e.entriesOnDisk, e.entriesCentralDir,
+         e.centralDirSize, e.offsetStartDir, e.commentLength);
+}
+
+template <typename Record, typename Fields>
+void Zip64LocatorFields(Record& l, Fields fields) {
+  fields(l.signature, l.startDiskNumber, l.offsetStartDirEnd, l.totalNumberOfDisks);
+}
+
+template <typename Record, typename Fields>
+void Zip64CentralDirEndFields(Record& e, Fields fields) {
+  fields(e.signature, e.centralDirEndSize, e.versionMadeBy, e.versionNeededToExtract, e.diskNumber,
+         e.startDiskNumber, e.entriesOnDisk, e.entriesCentralDir, e.centralDirSize,
+         e.offsetStartDir);
+}
+
+}  // namespace
 
 void TZFZipLocalHeader::Write(ByteWriter& out) const {
-  out.U32(signature);
-  out.U16(extractVersion);
-  out.U16(genPurposeFlag);
-  out.U16(compMethod);
-  out.U16(lastModTime);
-  out.U16(lastModDate);
-  out.U32(crc32);
-  out.U32(compSize);
-  out.U32(unCompSize);
-  out.U16(nameLength);
-  out.U16(extraLength);
+  LocalHeaderFields(*this, WriteFields{out});
 }
 
 TZFZipLocalHeader TZFZipLocalHeader::Read(ByteCursor& in) {
   TZFZipLocalHeader h;
-  h.signature = in.U32();
-  h.extractVersion = in.U16();
-  h.genPurposeFlag = in.U16();
-  h.compMethod = in.U16();
-  h.lastModTime = in.U16();
-  h.lastModDate = in.U16();
-  h.crc32 = in.U32();
-  h.compSize = in.U32();
-  h.unCompSize = in.U32();
-  h.nameLength = in.U16();
-  h.extraLength = in.U16();
+  LocalHeaderFields(h, ReadFields{in});
   return h;
 }
 
 void TZFZipCentralDir::Write(ByteWriter& out) const {
-  out.U32(signature);
-  out.U16(versionMadeBy);
-  out.U16(extractVersion);
-  out.U16(genPurposeFlag);
-  out.U16(compMethod);
-  out.U16(lastModTime);
-  out.U16(lastModDate);
-  out.U32(crc32);
-  out.U32(compSize);
-  out.U32(unCompSize);
-  out.U16(nameLength);
-  out.U16(extraLength);
-  out.U16(commentLength);
-  out.U16(diskNumberStart);
-  out.U16(internalAttr);
-  out.U32(externalAttr);
-  out.U32(relOffsetLH);
+  CentralDirFields(*this, WriteFields{out});
 }
 
 TZFZipCentralDir TZFZipCentralDir::Read(ByteCursor& in) {
   TZFZipCentralDir h;
-  h.signature = in.U32();
-  h.versionMadeBy = in.U16();
-  h.extractVersion = in.U16();
-  h.genPurposeFlag = in.U16();
-  h.compMethod = in.U16();
-  h.lastModTime = in.U16();
-  h.lastModDate = in.U16();
-  h.crc32 = in.U32();
-  h.compSize = in.U32();
-  h.unCompSize = in.U32();
-  h.nameLength = in.U16();
-  h.extraLength = in.U16();
-  h.commentLength = in.U16();
-  h.diskNumberStart = in.U16();
-  h.internalAttr = in.U16();
-  h.externalAttr = in.U32();
-  h.relOffsetLH = in.U32();
+  CentralDirFields(h, ReadFields{in});
   return h;
 }
 
 void TZFZipCentralDirEnd::Write(ByteWriter& out) const {
-  out.U32(signature);
-  out.U16(diskNumber);
-  out.U16(startDiskNumber);
-  out.U16(entriesOnDisk);
-  out.U16(entriesCentralDir);
-  out.U32(centralDirSize);
-  out.U32(offsetStartDir);
-  out.U16(commentLength);
+  CentralDirEndFields(*this, WriteFields{out});
 }
 
 TZFZipCentralDirEnd TZFZipCentralDirEnd::Read(ByteCursor& in) {
   TZFZipCentralDirEnd e;
-  e.signature = in.U32();
-  e.diskNumber = in.U16();
-  e.startDiskNumber = in.U16();
-  e.entriesOnDisk = in.U16();
-  e.entriesCentralDir = in.U16();
-  e.centralDirSize = in.U32();
-  e.offsetStartDir = in.U32();
-  e.commentLength = in.U16();
+  CentralDirEndFields(e, ReadFields{in});
   return e;
 }
 
 void TZFZip64CentralDirEndLocator::Write(ByteWriter& out) const {
-  out.U32(signature);
-  out.U32(startDiskNumber);
-  out.U64(offsetStartDirEnd);
-  out.U32(totalNumberOfDisks);
+  Zip64LocatorFields(*this, WriteFields{out});
 }
 
 TZFZip64CentralDirEndLocator TZFZip64CentralDirEndLocator::Read(ByteCursor& in) {
   TZFZip64CentralDirEndLocator l;
-  l.signature = in.U32();
-  l.startDiskNumber = in.U32();
-  l.offsetStartDirEnd = in.U64();
-  l.totalNumberOfDisks = in.U32();
+  Zip64LocatorFields(l, ReadFields{in});
   return l;
 }
 
 void TZFZip64CentralDirEnd::Write(ByteWriter& out) const {
-  out.U32(signature);
-  out.U64(centralDirEndSize);
-  out.U16(versionMadeBy);
-  out.U16(versionNeededToExtract);
-  out.U32(diskNumber);
-  out.U32(startDiskNumber);
-  out.U64(entriesOnDisk);
-  out.U64(entriesCentralDir);
-  out.U64(centralDirSize);
-  out.U64(offsetStartDir);
+  Zip64CentralDirEndFields(*this, WriteFields{out});
 }
 
 TZFZip64CentralDirEnd TZFZip64CentralDirEnd::Read(ByteCursor& in) {
   TZFZip64CentralDirEnd e;
-  e.signature = in.U32();
-  e.centralDirEndSize = in.U64();
-  e.versionMadeBy = in.U16();
-  e.versionNeededToExtract = in.U16();
-  e.diskNumber = in.U32();
-  e.startDiskNumber = in.U32();
-  e.entriesOnDisk = in.U64();
-  e.entriesCentralDir = in.U64();
-  e.centralDirSize = in.U64();
-  e.offsetStartDir = in.U64();
+  Zip64CentralDirEndFields(e, ReadFields{in});
   return e;
 }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "archive/byte_io.h"
+#include "platform/byte_cursor.h"
 
 namespace pw {
 
@@ -23,9 +23,10 @@ inline constexpr size_t kZip64LocatorSize = 20;
 inline constexpr size_t kZip64CentralDirEndSize = 56;
 }  // namespace zf
 
-// Local file header, 30 bytes; name and extra field follow it.
-struct TZFZipLocalHeader {
-  uint32_t signature = zf::kLocalHeaderSignature;
+// The fields a local header and a central directory header share, from the version needed
+// to extract through the name length; assigning one header's part to the other copies them.
+// Each record's order on disk is given in zip_records.cpp.
+struct TZFSharedHeaderFields {
   uint16_t extractVersion = 0;
   uint16_t genPurposeFlag = 0;
   uint16_t compMethod = 0;
@@ -35,6 +36,19 @@ struct TZFZipLocalHeader {
   uint32_t compSize = 0;
   uint32_t unCompSize = 0;
   uint16_t nameLength = 0;
+
+  // The date in the high half and the time in the low half, as platform/dos_time.h packs them.
+  uint32_t DosDateTime() const { return uint32_t{lastModDate} << 16 | lastModTime; }
+  void SetDosDateTime(uint32_t stamp) {
+    lastModDate = static_cast<uint16_t>(stamp >> 16);
+    lastModTime = static_cast<uint16_t>(stamp);
+  }
+  bool operator==(const TZFSharedHeaderFields&) const = default;
+};
+
+// Local file header, 30 bytes; name and extra field follow it.
+struct TZFZipLocalHeader : TZFSharedHeaderFields {
+  uint32_t signature = zf::kLocalHeaderSignature;
   uint16_t extraLength = 0;
 
   void Write(ByteWriter& out) const;
@@ -42,18 +56,9 @@ struct TZFZipLocalHeader {
 };
 
 // Central directory header, 46 bytes; name, extra fields and comment follow it.
-struct TZFZipCentralDir {
+struct TZFZipCentralDir : TZFSharedHeaderFields {
   uint32_t signature = 0;
   uint16_t versionMadeBy = 0;
-  uint16_t extractVersion = 0;
-  uint16_t genPurposeFlag = 0;
-  uint16_t compMethod = 0;
-  uint16_t lastModTime = 0;
-  uint16_t lastModDate = 0;
-  uint32_t crc32 = 0;
-  uint32_t compSize = 0;
-  uint32_t unCompSize = 0;
-  uint16_t nameLength = 0;
   uint16_t extraLength = 0;
   uint16_t commentLength = 0;
   uint16_t diskNumberStart = 0;

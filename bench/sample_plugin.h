@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/model/number_text.h"
 #include "cli/plugin_document.h"
+#include "model/number_text.h"
 
 namespace pw {
 

@@ -14,8 +14,8 @@
 namespace pw {
 namespace {
 
-std::string DosStamp(uint16_t date, uint16_t time) {
-  const LocalDateTime stamp = UnpackDosDateTime((uint32_t{date} << 16) | time);
+std::string DosStamp(uint32_t dosDateTime) {
+  const LocalDateTime stamp = UnpackDosDateTime(dosDateTime);
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", stamp.year, stamp.month,
                 stamp.day, stamp.hour, stamp.minute, stamp.second);
@@ -31,12 +31,11 @@ std::string Hex8(uint32_t value) {
 }  // namespace
 
 std::vector<ListedEntry> ListArchive(const std::filesystem::path& archive) {
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
-  archiver.FileName = archive;
-  archiver.OpenArchive(file_mode::kReadShareAll);
+  const auto archiver = MakePackageArchiver();
+  archiver->FileName = archive;
+  archiver->OpenArchive(file_mode::kReadShareAll);
   std::vector<ListedEntry> entries;
-  for (const TDirItem& item : archiver.DMHandle()->CDir) {
+  for (const TDirItem& item : archiver->DMHandle()->CDir) {
     const TZFZipCentralDir& central = item.CentralDir;
     ListedEntry entry;
     entry.name = Utf16ToUtf8(item.Name);
@@ -44,11 +43,11 @@ std::vector<ListedEntry> ListArchive(const std::filesystem::path& archive) {
     entry.compressedSize = item.CompressedSize();
     entry.uncompressedSize = item.UncompressedSize();
     entry.crc32 = central.crc32;
-    entry.modified = DosStamp(central.lastModDate, central.lastModTime);
+    entry.modified = DosStamp(central.DosDateTime());
     entry.attributes = central.externalAttr;
     entries.push_back(std::move(entry));
   }
-  archiver.CloseArchive();
+  archiver->CloseArchive();
   return entries;
 }
 

@@ -24,13 +24,12 @@ struct BuildOptions {
 int Build(const BuildOptions& options) {
   PluginDocument document = ParsePluginDocument(ReadWholeFile(PathFromUtf8(options.document)));
   DocumentEditor editor(document);
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
-  archiver.FixedEntryDateTime = SourceDateEpochStamp();
+  const auto archiver = MakePackageArchiver();
+  archiver->FixedEntryDateTime = SourceDateEpochStamp();
   CliPrompts prompts;
   const auto folder = std::filesystem::absolute(PathFromUtf8(options.dir));
   std::filesystem::create_directories(folder);
-  const auto package = SavePlugin(editor, archiver, folder, prompts);
+  const auto package = SavePlugin(editor, *archiver, folder, prompts);
   if (!package)
     throw Error("the plugin has no items; nothing was saved");
   std::cout << PathToUtf8(*package) << "\n";

@@ -7,8 +7,8 @@
 #include "cli/archive_listing.h"
 #include "cli/commands.h"
 #include "cli/package_document.h"
-#include "cli/plugin_check.h"
 #include "platform/text.h"
+#include "repository/plugin_check.h"
 
 namespace pw {
 namespace {
@@ -27,7 +27,7 @@ std::vector<Finding> CheckPackage(const std::filesystem::path& package) {
   if (!opened.parsed)
     return {{true, "no repository file: the descriptor names fac" +
                        Utf16ToUtf8(opened.document.uid) + ".cre, which the package does not hold"}};
-  return CheckPluginItems(opened.document);
+  return CheckPluginItems(opened.document.items);
 }
 
 int Check(const std::string& argument) {

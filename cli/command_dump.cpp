@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "cli/repository_dump.h"
 #include "cli/repository_dump_output.h"
 #include "platform/text.h"
+#include "repository/repository_dump.h"
 
 namespace pw {
 namespace {

@@ -20,25 +20,23 @@ struct ExtractOptions {
 };
 
 int Extract(const ExtractOptions& options) {
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
   CliPrompts prompts;
-  archiver.SetUserPrompts(&prompts);
-  const TZFAction answer = options.onError == "ignore" ? fxaIgnore : fxaAbort;
+  const auto archiver = MakePackageArchiver(&prompts);
+  const TZFAction answer = options.onError == "ignore" ? TZFAction::Ignore : TZFAction::Abort;
   int failed = 0;
-  archiver.OnProcessFileFailure = [&](TZFBaseArchiver&, const std::u16string& name,
-                                      TZFProcessOperation, int, int, const std::string& message,
-                                      TZFAction& action) {
+  archiver->OnProcessFileFailure = [&](TZFBaseArchiver&, const std::u16string& name,
+                                       TZFProcessOperation, int, int, const std::string& message,
+                                       TZFAction& action) {
     std::cerr << Utf16ToUtf8(name) << ": " << message << "\n";
     ++failed;
     action = answer;
   };
-  archiver.FileName = PathFromUtf8(options.archive);
-  archiver.OpenArchive(file_mode::kReadShareAll);
-  archiver.BaseDir = std::filesystem::absolute(PathFromUtf8(options.dir));
-  std::filesystem::create_directories(archiver.BaseDir);
-  archiver.ExtractFiles(u"*", static_cast<int32_t>(zf::kDefaultSearchAttr), u"");
-  archiver.CloseArchive();
+  archiver->FileName = PathFromUtf8(options.archive);
+  archiver->OpenArchive(file_mode::kReadShareAll);
+  archiver->BaseDir = std::filesystem::absolute(PathFromUtf8(options.dir));
+  std::filesystem::create_directories(archiver->BaseDir);
+  archiver->ExtractFiles(u"*", static_cast<int32_t>(zf::kDefaultSearchAttr), u"");
+  archiver->CloseArchive();
   return failed + prompts.skipped > 0 ? 1 : 0;
 }
 

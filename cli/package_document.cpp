@@ -18,12 +18,11 @@ OpenedPackage OpenPackageDocument(const std::filesystem::path& package) {
   RequirePackageFile(package);
   OpenedPackage opened;
   DocumentEditor editor(opened.document);
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
+  const auto archiver = MakePackageArchiver();
   CliPrompts prompts;
   {
     PrivateFolder working;
-    OpenPlugin(editor, archiver, std::filesystem::absolute(package), working.Path(), prompts);
+    OpenPlugin(editor, *archiver, std::filesystem::absolute(package), working.Path(), prompts);
   }
   opened.parsed = !prompts.Showed("Cant parse plugin file!");
   opened.failures = prompts.failures;

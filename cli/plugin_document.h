@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/model/repo_items.h"
+#include "model/repo_items.h"
 #include "package/plugin_editor.h"
 #include "platform/errors.h"
 

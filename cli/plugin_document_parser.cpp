@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/model/number_text.h"
 #include "cli/plugin_document.h"
+#include "model/number_text.h"
 #include "platform/text.h"
 
 namespace pw {

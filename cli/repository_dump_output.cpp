@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "cli/hex_text.h"
-#include "cli/security_policy.h"
+#include "platform/byte_cursor.h"
 #include "platform/text.h"
-#include "repository/byte_cursor.h"
+#include "repository/security_policy.h"
 
 namespace pw {
 namespace {
@@ -32,7 +32,7 @@ std::string RealText(double value) {
 std::optional<std::u16string> Utf16Text(const std::vector<uint8_t>& bytes) {
   if (bytes.size() % 2 != 0)
     return std::nullopt;
-  const std::u16string text = SettingsByteCursor(bytes).Utf16(bytes.size());
+  const std::u16string text = ByteCursor(bytes).Utf16(bytes.size() / 2);
   for (size_t i = 0; i < text.size(); ++i) {
     const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
     const bool low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
@@ -110,6 +110,21 @@ void AppendLine(std::string& out, const std::string& label, const std::string& v
   out += value + "\n";
 }
 
+// One line: "pass", "sid 0x0000000A with CommDD, WriteDeviceData", "unknown, bytes 07ff...".
+std::string PolicyText(const StoredPolicy& policy) {
+  const PolicyMeaning meaning = DecodePolicy(policy);
+  if (meaning.kind == "unknown")
+    return "unknown, bytes " + HexBytes(policy.bytes);
+  std::string text = meaning.kind;
+  if (meaning.secureId)
+    text += " " + HexWord(*meaning.secureId);
+  for (size_t i = 0; i < meaning.capabilities.size(); ++i)
+    text += (i == 0 ? (meaning.secureId ? " with " : " ") : ", ") + meaning.capabilities[i];
+  if (meaning.kind == "capabilities" && meaning.capabilities.empty())
+    text += " (none)";
+  return text;
+}
+
 void AppendPolicies(std::string& out, const char* label, const std::vector<KeyedPolicy>& list,
                     const char* keyName) {
   AppendLine(out, label, std::to_string(list.size()));
@@ -122,8 +137,8 @@ void AppendPolicies(std::string& out, const char* label, const std::vector<Keyed
 ordered_json PolicyJson(const StoredPolicy& policy) {
   const PolicyMeaning meaning = DecodePolicy(policy);
   ordered_json json{{"kind", meaning.kind}};
-  if (!meaning.secureId.empty())
-    json[meaning.kind] = meaning.secureId;
+  if (meaning.secureId)
+    json[meaning.kind] = HexWord(*meaning.secureId);
   if (meaning.kind == "capabilities" || !meaning.capabilities.empty())
     json["capabilities"] = meaning.capabilities;
   json["bytes"] = HexBytes(policy.bytes);

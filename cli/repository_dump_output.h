@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cli/repository_dump.h"
+#include "repository/repository_dump.h"
 
 namespace pw {
 

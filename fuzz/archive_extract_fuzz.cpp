@@ -14,21 +14,19 @@ constexpr auto kEveryEntry = static_cast<int32_t>(pw::zf::kDefaultSearchAttr);
 
 void ExtractAll(const std::filesystem::path& archivePath, const std::filesystem::path& out) {
   pw::fuzz::QuietPrompts prompts;
-  pw::TZFBaseArchiver archiver;
-  pw::ConfigurePackageArchiver(archiver);
-  archiver.SetUserPrompts(&prompts);
-  archiver.FileName = archivePath;
-  archiver.BaseDir = out;
+  const auto archiver = pw::MakePackageArchiver(&prompts);
+  archiver->FileName = archivePath;
+  archiver->BaseDir = out;
   try {
-    archiver.OpenArchive();
+    archiver->OpenArchive();
     pw::TZFArchiveItem found;
-    for (bool more = archiver.FindFirst(u"*", found, kEveryEntry, u""); more;
-         more = archiver.FindNext(found)) {
+    for (bool more = archiver->FindFirst(u"*", found, kEveryEntry, u""); more;
+         more = archiver->FindNext(found)) {
     }
-    archiver.ExtractFiles(u"*", kEveryEntry, u"");
+    archiver->ExtractFiles(u"*", kEveryEntry, u"");
   } catch (const pw::Error&) {
   }
-  archiver.CloseArchive();
+  archiver->CloseArchive();
 }
 
 }  // namespace

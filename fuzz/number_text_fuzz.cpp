@@ -2,13 +2,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
+#include "platform/byte_cursor.h"
 #include "platform/errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::u16string text(size / 2, u'\0');
-  for (size_t i = 0; i < text.size(); ++i)
-    text[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
+  const std::u16string text = pw::ByteCursor(std::span(data, size)).Utf16(size / 2);
   try {
     // A number that reads back must read back from its decimal text to the same value.
     const int32_t value = pw::ReadNumberText(text);

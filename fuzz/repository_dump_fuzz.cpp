@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <span>
 
-#include "cli/repository_dump.h"
 #include "cli/repository_dump_output.h"
 #include "platform/errors.h"
+#include "repository/repository_dump.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {

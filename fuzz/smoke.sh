@@ -10,7 +10,7 @@ targets=(archive_extract repository_reader repository_dump descriptor_reader plu
          number_text)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPLUGWRIGHT_BUILD_FUZZ=ON -DPLUGWRIGHT_BUILD_APP=OFF -DPLUGWRIGHT_BUILD_TESTS=OFF >/dev/null
+  -DPLUGWRIGHT_BUILD_FUZZ=ON -DPLUGWRIGHT_BUILD_APP=OFF -DPLUGWRIGHT_BUILD_TESTS=OFF -DPLUGWRIGHT_WERROR=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target plugwright-cli "${targets[@]/%/_fuzz}"
 
 work=$(mktemp -d)

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/model/repo_items.h"
+#include "model/repo_items.h"
 #include "repository/plugin_fields.h"
 
 namespace pw {

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+
+#include "platform/byte_cursor.h"
 #endif
 
 namespace pw {
@@ -159,22 +161,13 @@ std::string SameNumberUtf16(std::string_view unit) {
 }
 
 std::string ToBytes(std::u16string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size() * 2);
-  for (const char16_t unit : text) {
-    bytes.push_back(static_cast<char>(unit & 0xFF));
-    bytes.push_back(static_cast<char>(unit >> 8));
-  }
-  return bytes;
+  ByteWriter bytes;
+  bytes.Utf16(text);
+  return std::string(bytes.Chars());
 }
 
 std::u16string FromBytes(std::string_view bytes) {
-  std::u16string text;
-  text.reserve(bytes.size() / 2);
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-    text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                         (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-  return text;
+  return ByteCursor(bytes).Utf16(bytes.size() / 2);
 }
 
 std::string FromUtf16(std::u16string_view text, int codePage) {

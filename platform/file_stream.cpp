@@ -43,6 +43,20 @@ void Spend(int64_t& budget, size_t n) {
     budget -= static_cast<int64_t>(n);
 }
 
+// Repeats a transfer step from where the last one stopped until n bytes have moved or a step
+// moves none.
+template <typename Step>
+size_t MoveAll(size_t n, Step step) {
+  size_t total = 0;
+  while (total < n) {
+    const size_t moved = step(total);
+    if (moved == 0)
+      break;
+    total += moved;
+  }
+  return total;
+}
+
 }  // namespace
 
 #ifdef _WIN32
@@ -91,42 +105,32 @@ FileStream::~FileStream() {
   CloseHandle(handle_);
 }
 
-size_t FileStream::Read(void* buffer, size_t n) {
-  size_t total = 0;
-  n = Allowed(readBudget_, n);
-  while (total < n) {
-    OVERLAPPED at = {};
-    const int64_t offset = position_ + static_cast<int64_t>(total);
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    DWORD got = 0;
-    const DWORD ask = static_cast<DWORD>(std::min<size_t>(n - total, 1u << 30));
-    if (!ReadFile(handle_, static_cast<char*>(buffer) + total, ask, &got, &at) || got == 0)
-      break;
-    total += got;
-  }
-  position_ += static_cast<int64_t>(total);
-  Spend(readBudget_, total);
-  return total;
+namespace {
+
+OVERLAPPED At(int64_t offset) {
+  OVERLAPPED at = {};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  return at;
 }
 
-size_t FileStream::Write(const void* buffer, size_t n) {
-  size_t total = 0;
-  n = Fits(sizeLimit_, position_, Allowed(writeBudget_, n));
-  while (total < n) {
-    OVERLAPPED at = {};
-    const int64_t offset = position_ + static_cast<int64_t>(total);
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    DWORD put = 0;
-    const DWORD ask = static_cast<DWORD>(std::min<size_t>(n - total, 1u << 30));
-    if (!WriteFile(handle_, static_cast<const char*>(buffer) + total, ask, &put, &at) || put == 0)
-      break;
-    total += put;
-  }
-  position_ += static_cast<int64_t>(total);
-  Spend(writeBudget_, total);
-  return total;
+// A single call moves at most 1 GiB, well inside a DWORD.
+DWORD Ask(size_t n) {
+  return static_cast<DWORD>(std::min<size_t>(n, 1u << 30));
+}
+
+}  // namespace
+
+size_t FileStream::ReadSome(void* buffer, size_t n, int64_t offset) {
+  OVERLAPPED at = At(offset);
+  DWORD got = 0;
+  return ReadFile(handle_, buffer, Ask(n), &got, &at) ? got : 0;
+}
+
+size_t FileStream::WriteSome(const void* buffer, size_t n, int64_t offset) {
+  OVERLAPPED at = At(offset);
+  DWORD put = 0;
+  return WriteFile(handle_, buffer, Ask(n), &put, &at) ? put : 0;
 }
 
 int64_t FileStream::Size() const {
@@ -175,38 +179,22 @@ FileStream::~FileStream() {
   ::close(fd_);
 }
 
-size_t FileStream::Read(void* buffer, size_t n) {
-  size_t total = 0;
-  n = Allowed(readBudget_, n);
-  while (total < n) {
-    const ssize_t got = ::pread(fd_, static_cast<char*>(buffer) + total, n - total,
-                                position_ + static_cast<off_t>(total));
+size_t FileStream::ReadSome(void* buffer, size_t n, int64_t offset) {
+  for (;;) {
+    const ssize_t got = ::pread(fd_, buffer, n, static_cast<off_t>(offset));
     if (got < 0 && errno == EINTR)
       continue;
-    if (got <= 0)
-      break;
-    total += static_cast<size_t>(got);
+    return got > 0 ? static_cast<size_t>(got) : 0;
   }
-  position_ += static_cast<int64_t>(total);
-  Spend(readBudget_, total);
-  return total;
 }
 
-size_t FileStream::Write(const void* buffer, size_t n) {
-  size_t total = 0;
-  n = Fits(sizeLimit_, position_, Allowed(writeBudget_, n));
-  while (total < n) {
-    const ssize_t put = ::pwrite(fd_, static_cast<const char*>(buffer) + total, n - total,
-                                 position_ + static_cast<off_t>(total));
+size_t FileStream::WriteSome(const void* buffer, size_t n, int64_t offset) {
+  for (;;) {
+    const ssize_t put = ::pwrite(fd_, buffer, n, static_cast<off_t>(offset));
     if (put < 0 && errno == EINTR)
       continue;
-    if (put <= 0)
-      break;
-    total += static_cast<size_t>(put);
+    return put > 0 ? static_cast<size_t>(put) : 0;
   }
-  position_ += static_cast<int64_t>(total);
-  Spend(writeBudget_, total);
-  return total;
 }
 
 int64_t FileStream::Size() const {
@@ -226,6 +214,28 @@ void FileStream::Flush() {
 }
 
 #endif
+
+size_t FileStream::Read(void* buffer, size_t n) {
+  n = Allowed(readBudget_, n);
+  const size_t total = MoveAll(n, [&](size_t done) {
+    return ReadSome(static_cast<char*>(buffer) + done, n - done,
+                    position_ + static_cast<int64_t>(done));
+  });
+  position_ += static_cast<int64_t>(total);
+  Spend(readBudget_, total);
+  return total;
+}
+
+size_t FileStream::Write(const void* buffer, size_t n) {
+  n = Fits(sizeLimit_, position_, Allowed(writeBudget_, n));
+  const size_t total = MoveAll(n, [&](size_t done) {
+    return WriteSome(static_cast<const char*>(buffer) + done, n - done,
+                     position_ + static_cast<int64_t>(done));
+  });
+  position_ += static_cast<int64_t>(total);
+  Spend(writeBudget_, total);
+  return total;
+}
 
 void FileStream::ReadExact(void* buffer, size_t n) {
   const int64_t start = position_;

@@ -43,6 +43,10 @@ class FileStream {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
+  // One system call of a positioned transfer: the bytes it moved, 0 at the end or on an error.
+  size_t ReadSome(void* buffer, size_t n, int64_t offset);
+  size_t WriteSome(const void* buffer, size_t n, int64_t offset);
+
   std::filesystem::path path_;
   int64_t position_ = 0;
   int64_t readBudget_ = -1;   // bytes left before reads stop short (fault injection), -1: none

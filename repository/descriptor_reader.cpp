@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/byte_cursor.h"
 #include "platform/errors.h"
 #include "platform/file_stream.h"
 #include "platform/text.h"
@@ -15,17 +16,16 @@ namespace {
 constexpr size_t kExtensionLength = 4;         // ".plg"
 constexpr size_t kRepositoryPrefixLength = 3;  // "fac"
 constexpr size_t kSetUidLength = 5;
+constexpr uint16_t kByteOrderMark = 0xFEFF;
 
 std::u16string ReadUtf16File(const std::filesystem::path& path) {
   FileStream file(path, file_mode::kReadShareAll);
   std::vector<uint8_t> bytes(static_cast<size_t>(file.Size()));
   bytes.resize(file.Read(bytes.data(), bytes.size()));
-  size_t start = bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE ? 2 : 0;
-  std::u16string text;
-  text.reserve((bytes.size() - start) / 2);
-  for (; start + 1 < bytes.size(); start += 2)
-    text.push_back(static_cast<char16_t>(bytes[start] | bytes[start + 1] << 8));
-  return text;
+  ByteCursor in(bytes);
+  if (in.Remaining() >= 2 && ByteCursor(bytes).U16() == kByteOrderMark)
+    in.Skip(2);
+  return in.Utf16(in.Remaining() / 2);
 }
 
 // A break at the very end begins no further line; an empty line between breaks counts.

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "platform/byte_cursor.h"
 #include "platform/file_stream.h"
-#include "repository/byte_writer.h"
 #include "repository/repository_name.h"
 
 namespace pw {
@@ -27,7 +27,7 @@ std::u16string WithoutLineBreaks(std::u16string_view text) {
 
 void WriteDescriptor(const std::filesystem::path& path, std::u16string_view setName,
                      std::u16string_view setDescr, std::u16string_view setUid) {
-  SettingsByteWriter out;
+  ByteWriter out;
   out.U16(0xFEFF);
   for (const std::u16string& line :
        {std::u16string(setName), WithoutLineBreaks(setDescr), RepositoryName(setUid)}) {

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "app/model/repo_item.h"
+#include "model/repo_item.h"
 #include "repository/key_scheme.h"
 #include "repository/repo_item_sink.h"
 #include "repository/setting_record.h"

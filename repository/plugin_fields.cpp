@@ -2,22 +2,30 @@
 #include "repository/plugin_fields.h"
 
 namespace pw {
+namespace {
 
-void PluginFieldTexts::FieldRead(PluginField field, const std::u16string& text) {
+std::u16string PluginFieldTexts::*Member(PluginField field) {
   switch (field) {
     case PluginField::PluginName:
-      pluginName = text;
-      break;
+      return &PluginFieldTexts::pluginName;
     case PluginField::SetName:
-      setName = text;
-      break;
+      return &PluginFieldTexts::setName;
     case PluginField::SetDescr:
-      setDescr = text;
-      break;
+      return &PluginFieldTexts::setDescr;
     case PluginField::SetUID:
-      setUid = text;
       break;
   }
+  return &PluginFieldTexts::setUid;
+}
+
+}  // namespace
+
+void PluginFieldTexts::FieldRead(PluginField field, const std::u16string& text) {
+  this->*Member(field) = text;
+}
+
+const std::u16string& PluginFieldTexts::Text(PluginField field) const {
+  return this->*Member(field);
 }
 
 }  // namespace pw

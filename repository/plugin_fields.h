@@ -23,6 +23,7 @@ struct PluginFieldTexts : PluginFieldSink {
   std::u16string setUid;
 
   void FieldRead(PluginField field, const std::u16string& text) override;
+  const std::u16string& Text(PluginField field) const;
 };
 
 }  // namespace pw

@@ -1,7 +1,7 @@
 // Where the repository reader hands the items it has completed.
 #pragma once
 
-#include "app/model/repo_item.h"
+#include "model/repo_item.h"
 
 namespace pw {
 

@@ -9,6 +9,8 @@
 
 namespace pw {
 
+class ByteRangeError;
+
 // Bytes that do not hold what their layout promises: "<problem> (offset <n>)".
 class DataError : public Error {
  public:
@@ -18,6 +20,10 @@ class DataError : public Error {
  private:
   uint64_t offset_;
 };
+
+// The cursor's bounds error in the words of the repository files: "the file ends inside the
+// <n> bytes expected here (offset <n>)".
+DataError ShortFileError(const ByteRangeError& error);
 
 // A repository file we cannot read: "Damaged repository file "<path>": <data error>".
 class RepositoryFileError : public Error {

@@ -28,10 +28,12 @@ inline constexpr uint8_t kAlwaysPassPolicy[] = {0x22, 0x01, 0xFF, 0xFF, 0xFF,
                                                 0xFF, 0xFF, 0xFF, 0xFF};
 
 inline constexpr uint8_t kIntegerSetting = 0;
+inline constexpr uint8_t kRealSetting = 1;  // never written by us; only `dump` shows it
 inline constexpr uint8_t kStringSetting = 2;
 
-// Texts are counted 8-bit blocks: a one-byte tag up to 31 code units, two bytes up to 4095.
-inline constexpr size_t kOneByteTagMaxUnits = 31;
+// Texts are counted 8-bit blocks (the low bit of their compact count set): a one-byte count
+// holds up to 31 code units, a two-byte count up to 4095.
+inline constexpr uint32_t kByteBlockFlag = 1;
 inline constexpr size_t kMaxTextUnits = 4095;
 
 }  // namespace pw::layout

@@ -1,7 +1,7 @@
 // Repository name, file name and UID from the plugin's SetUID text.
 #include "repository/repository_name.h"
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 

@@ -7,8 +7,8 @@
 #include <span>
 #include <utility>
 
+#include "platform/byte_cursor.h"
 #include "platform/file_stream.h"
-#include "repository/byte_cursor.h"
 #include "repository/item_assembly.h"
 #include "repository/key_scheme.h"
 #include "repository/repository_errors.h"
@@ -38,7 +38,7 @@ std::vector<uint8_t> ReadBytes(FileStream& file, int64_t offset, int64_t count) 
 uint32_t ReadRecordCount(FileStream& file, int64_t fileSize) {
   const auto header =
       ReadBytes(file, 0, std::min<int64_t>(fileSize, static_cast<int64_t>(layout::kHeaderSize)));
-  SettingsByteCursor cursor(header);
+  ByteCursor cursor(header);
   cursor.Skip(layout::kRepositoryUidOffset);
   cursor.U32();  // repository UID, not needed to rebuild the items
   cursor.U32();  // owner UID
@@ -65,8 +65,8 @@ class RecordWindow {
   SettingRecord Next() {
     if (bytes_.size() - used_ < kLargestRecord)
       Refill();
-    SettingsByteCursor cursor(std::span<const uint8_t>(bytes_).subspan(used_),
-                              static_cast<uint64_t>(start_) + used_);
+    ByteCursor cursor(std::span<const uint8_t>(bytes_).subspan(used_),
+                      static_cast<uint64_t>(start_) + used_);
     SettingRecord record = ReadSettingRecord(cursor);
     used_ = static_cast<size_t>(cursor.Offset() - static_cast<uint64_t>(start_));
     return record;
@@ -118,6 +118,8 @@ void RepositoryReader::Open(const std::filesystem::path& path) {
       assembly.Take(records.Next());
   } catch (const DataError& error) {
     throw RepositoryFileError(path, error);
+  } catch (const ByteRangeError& error) {
+    throw RepositoryFileError(path, ShortFileError(error));
   }
   items_ = std::move(items);
 }

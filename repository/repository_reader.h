@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/model/repo_item.h"
+#include "model/repo_item.h"
 #include "repository/repo_item_sink.h"
 
 namespace pw {

@@ -1,10 +1,10 @@
 // The repository writer: header first, then the index and the records once counted.
 #include "repository/repository_writer.h"
 
-#include "app/model/number_text.h"
-#include "app/model/selector_codes.h"
+#include "model/number_text.h"
+#include "model/selector_codes.h"
+#include "platform/byte_cursor.h"
 #include "platform/file_stream.h"
-#include "repository/byte_writer.h"
 #include "repository/key_scheme.h"
 #include "repository/repository_layout.h"
 #include "repository/repository_name.h"
@@ -16,12 +16,12 @@ namespace {
 
 using keys::ItemField;
 
-void Write(FileStream& file, const SettingsByteWriter& bytes) {
+void Write(FileStream& file, const ByteWriter& bytes) {
   file.WriteExact(bytes.Data().data(), bytes.Size());
 }
 
-SettingsByteWriter FixedHeader() {
-  SettingsByteWriter out;
+ByteWriter FixedHeader() {
+  ByteWriter out;
   out.U32(layout::kFirstUid);
   out.U32(layout::kSecondUid);
   out.U32(layout::kThirdUid);
@@ -31,8 +31,8 @@ SettingsByteWriter FixedHeader() {
   return out;
 }
 
-SettingsByteWriter RepositoryIdentity(std::u16string_view setUid) {
-  SettingsByteWriter out;
+ByteWriter RepositoryIdentity(std::u16string_view setUid) {
+  ByteWriter out;
   out.U32(RepositoryUid(setUid));
   out.U32(layout::kOwnerUid);
   return out;

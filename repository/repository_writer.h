@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/model/repo_items.h"
+#include "model/repo_items.h"
 
 namespace pw {
 

@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "app/model/number_text.h"
-#include "app/model/selector_codes.h"
+#include "model/number_text.h"
+#include "model/selector_codes.h"
 #include "platform/text.h"
 #include "repository/key_scheme.h"
 #include "repository/repository_errors.h"

@@ -1,7 +1,7 @@
 // What the repository layout cannot hold; checked before a save touches any file.
 #pragma once
 
-#include "app/model/repo_items.h"
+#include "model/repo_items.h"
 
 namespace pw {
 

@@ -1,8 +1,9 @@
 // Decoding of integer and string setting records.
 #include "repository/setting_record.h"
 
-#include "app/model/number_text.h"
-#include "repository/byte_cursor.h"
+#include "model/number_text.h"
+#include "platform/byte_cursor.h"
+#include "repository/compact_count.h"
 #include "repository/repository_errors.h"
 #include "repository/repository_layout.h"
 
@@ -10,16 +11,11 @@ namespace pw {
 namespace {
 
 // Byte count of the text behind a one- or two-byte compact count.
-size_t ReadTextByteCount(SettingsByteCursor& cursor) {
+size_t ReadTextByteCount(ByteCursor& cursor) {
   const uint64_t at = cursor.Offset();
-  const uint8_t first = cursor.U8();
-  size_t bytes;
-  if ((first & 0x01) == 0)
-    bytes = first / 4;
-  else if ((first & 0x03) == 0x01)
-    bytes = (first | cursor.U8() << 8) / 8;
-  else
+  if (CompactCountWidth(cursor.PeekU8()) == 4)
     throw DataError(at, "a four-byte length tag, longer than any text of a plugin");
+  const size_t bytes = ReadCompactCount(cursor) >> 1;
   if (bytes % 2 != 0)
     throw DataError(at, "a text of " + std::to_string(bytes) + " bytes, not UTF-16");
   return bytes;
@@ -27,7 +23,7 @@ size_t ReadTextByteCount(SettingsByteCursor& cursor) {
 
 }  // namespace
 
-SettingRecord ReadSettingRecord(SettingsByteCursor& cursor) {
+SettingRecord ReadSettingRecord(ByteCursor& cursor) {
   SettingRecord record;
   record.offset = cursor.Offset();
   record.key = cursor.I32();
@@ -38,7 +34,7 @@ SettingRecord ReadSettingRecord(SettingsByteCursor& cursor) {
     record.number = cursor.I32();
     record.text = DecimalText(*record.number);
   } else if (type == layout::kStringSetting) {
-    record.text = cursor.Utf16(ReadTextByteCount(cursor));
+    record.text = cursor.Utf16(ReadTextByteCount(cursor) / 2);
   } else {
     throw DataError(typeOffset, "setting type " + std::to_string(type) +
                                     ", neither integer (0) nor string (2)");

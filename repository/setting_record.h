@@ -7,7 +7,7 @@
 
 namespace pw {
 
-class SettingsByteCursor;
+class ByteCursor;
 
 struct SettingRecord {
   uint64_t offset = 0;  // where the record starts in the file
@@ -17,7 +17,8 @@ struct SettingRecord {
 };
 
 // Reads the record at the cursor. Raises DataError for setting types other than integer and
-// string, for the four-byte length tag, for an odd text byte count and for a short file.
-SettingRecord ReadSettingRecord(SettingsByteCursor& cursor);
+// string, for the four-byte length tag, for an odd text byte count, and ByteRangeError for a short
+// file.
+SettingRecord ReadSettingRecord(ByteCursor& cursor);
 
 }  // namespace pw

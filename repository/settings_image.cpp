@@ -2,23 +2,20 @@
 #include "repository/settings_image.h"
 
 #include "platform/file_stream.h"
+#include "repository/compact_count.h"
 #include "repository/repository_layout.h"
 
 namespace pw {
 namespace {
 
-void AppendPolicy(SettingsByteWriter& out) {
+void AppendPolicy(ByteWriter& out) {
   out.Bytes(layout::kAlwaysPassPolicy);
 }
 
 // The compact count of a counted 8-bit block holding units UTF-16 code units.
-void AppendLengthTag(SettingsByteWriter& out, size_t units) {
+void AppendLengthTag(ByteWriter& out, size_t units) {
   const auto byteCount = static_cast<uint32_t>(2 * units);
-  const uint32_t counted = 2 * byteCount + 1;
-  if (units <= layout::kOneByteTagMaxUnits)
-    out.U8(static_cast<uint8_t>(2 * counted));
-  else
-    out.U16(static_cast<uint16_t>(4 * counted + 1));
+  WriteCompactCount(out, byteCount << 1 | layout::kByteBlockFlag);
 }
 
 }  // namespace
@@ -49,7 +46,7 @@ void SettingsImage::AddString(int32_t key, std::u16string_view text) {
 
 void SettingsImage::WriteIndex(FileStream& file) const {
   constexpr size_t kEntriesPerChunk = 4096;
-  SettingsByteWriter chunk;
+  ByteWriter chunk;
   chunk.Reserve(kEntriesPerChunk * layout::kIndexEntrySize);
   for (size_t i = 0; i < keys_.size(); ++i) {
     chunk.I32(keys_[i]);
@@ -65,11 +62,11 @@ void SettingsImage::WriteIndex(FileStream& file) const {
 
 void SettingsImage::WriteTo(FileStream& file) const {
   const auto count = static_cast<uint32_t>(keys_.size());
-  SettingsByteWriter countBytes;
+  ByteWriter countBytes;
   countBytes.U32(count);
   file.WriteExact(countBytes.Data().data(), countBytes.Size());
   WriteIndex(file);
-  SettingsByteWriter betweenIndexAndRecords;
+  ByteWriter betweenIndexAndRecords;
   betweenIndexAndRecords.U32(0);  // key-range policies
   AppendPolicy(betweenIndexAndRecords);
   AppendPolicy(betweenIndexAndRecords);
@@ -77,7 +74,7 @@ void SettingsImage::WriteTo(FileStream& file) const {
   betweenIndexAndRecords.U32(count);
   file.WriteExact(betweenIndexAndRecords.Data().data(), betweenIndexAndRecords.Size());
   file.WriteExact(records_.Data().data(), records_.Size());
-  SettingsByteWriter deleted;
+  ByteWriter deleted;
   deleted.U32(0);
   file.WriteExact(deleted.Data().data(), deleted.Size());
 }

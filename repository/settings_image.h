@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "repository/byte_writer.h"
+#include "platform/byte_cursor.h"
 
 namespace pw {
 class FileStream;
@@ -32,7 +32,7 @@ class SettingsImage {
   void WriteIndex(FileStream& file) const;
 
   std::vector<int32_t> keys_;
-  SettingsByteWriter records_;
+  ByteWriter records_;
 };
 
 }  // namespace pw

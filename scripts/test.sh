@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the project twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test suite on both builds, then a short fuzz run,
-# then the Windows build of the core and plugwright-cli with its tests under Wine.
+# Installs what is missing, checks the formatting, builds the project twice with warnings as
+# errors (plain, and with AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test
+# suite on both builds, then a short fuzz run, then the Windows build of the core and
+# plugwright-cli with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,11 +12,14 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export CTEST_OUTPUT_ON_FAILURE=1
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Every tracked C++ file as .clang-format lays it out.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUGWRIGHT_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUGWRIGHT_SANITIZE=ON
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUGWRIGHT_SANITIZE=ON -DPLUGWRIGHT_WERROR=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan -j "$jobs"

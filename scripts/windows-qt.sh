@@ -47,6 +47,11 @@ cmake -S qtbase-src -B build -G Ninja \
   -DFEATURE_system_zlib=ON -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
 # Debian's source has no Wintab header, hence no tablet events. OpenGL stays at its default
 # (dynamic): Qt 6.4's Windows platform plugin does not compile without it.
-nice -n 10 cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)"
 cmake --install build
+# What the Windows zip must carry beside an editor linked with this Qt: its licence, and the
+# exact source it was built from.
+mkdir -p "$prefix/LICENSES"
+cp qtbase-src/LICENSES/LGPL-3.0-only.txt "$prefix/LICENSES/"
+echo "Debian source package qt6-base $(dpkg-query -W -f='${Version}' qt6-base-dev)" >"$prefix/QT_SOURCE"
 echo "$prefix"

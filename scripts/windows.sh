@@ -19,11 +19,11 @@ bash scripts/install-deps.sh --windows
 jobs=$(nproc)
 
 # The Linux plugwright-cli, for the test that compares the two builds' packages byte for byte.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUGWRIGHT_WERROR=ON >/dev/null
 cmake --build build -j "$jobs" --target plugwright-cli
 
 build=build-windows
-configure=(--preset windows "-DPLUGWRIGHT_LINUX_CLI=$PWD/build/cli/plugwright-cli")
+configure=(--preset windows -DPLUGWRIGHT_WERROR=ON "-DPLUGWRIGHT_LINUX_CLI=$PWD/build/cli/plugwright-cli")
 qt_prefix=
 if ((with_window)); then
   qt_prefix=$(bash scripts/windows-qt.sh | tail -n 1)

@@ -12,6 +12,9 @@
 
 #include "app/form1.h"
 #include "app/list_box.h"
+#include "tests/app/widget_names.h"
+
+using namespace pw::test::widgets;
 
 namespace {
 
@@ -36,7 +39,7 @@ std::unique_ptr<pw::TForm1> FilledWindow() {
   form->show();
   if (!QTest::qWaitForWindowExposed(form.get()))
     qFatal("the window was not exposed");
-  auto* list = form->findChild<QListWidget*>(QStringLiteral("RepoList"));
+  auto* list = form->findChild<QListWidget*>(QString::fromLatin1(kTweakItems));
   list->setFocus();
   pw::SelectRow(list, kMiddle);
   QApplication::processEvents();
@@ -55,7 +58,7 @@ void Click(QAbstractButton* button) {
 
 void BM_AddItem(benchmark::State& state) {
   auto form = FilledWindow();
-  auto* add = Field<QPushButton>(*form, "Button4");
+  auto* add = Field<QPushButton>(*form, kAddItem);
   for (auto _ : state)
     Click(add);
 }
@@ -63,7 +66,7 @@ BENCHMARK(BM_AddItem)->Unit(benchmark::kMicrosecond);
 
 void BM_SelectItem(benchmark::State& state) {
   auto form = FilledWindow();
-  auto* list = Field<QListWidget>(*form, "RepoList");
+  auto* list = Field<QListWidget>(*form, kTweakItems);
   bool down = true;
   for (auto _ : state) {
     QTest::keyClick(list, down ? Qt::Key_Down : Qt::Key_Up);
@@ -77,8 +80,8 @@ BENCHMARK(BM_SelectItem)->Unit(benchmark::kMicrosecond);
 
 void BM_MoveItem(benchmark::State& state) {
   auto form = FilledWindow();
-  auto* up = Field<QToolButton>(*form, "SpinButton1Up");
-  auto* down = Field<QToolButton>(*form, "SpinButton1Down");
+  auto* up = Field<QToolButton>(*form, kMoveUp);
+  auto* down = Field<QToolButton>(*form, kMoveDown);
   bool upwards = true;
   for (auto _ : state) {
     Click(upwards ? up : down);
@@ -129,7 +132,7 @@ void BM_OpenLargePlugin(benchmark::State& state) {
         item.iComboElements.push_back({u"Choice", QString::number(j).toStdU16String()});
       saver.AppendItem(item);
     }
-    Click(Field<QPushButton>(saver, "Button11"));
+    Click(Field<QPushButton>(saver, kSavePlugin));
     package = folder.filePath(QStringLiteral("my_tweak/my_tweak.qvx"));
   }
   auto form = std::make_unique<pw::TForm1>(startup);

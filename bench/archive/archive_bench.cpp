@@ -93,8 +93,8 @@ void BM_AddFiles(benchmark::State& state) {
   const bool flush = state.range(0) != 0;
   const auto output = Folder() / "package.qvx";
   pw::TZFBaseArchiver archiver;
-  archiver.SetCompressionLevel(pw::clNone);
-  archiver.Options.StorePath = pw::spNoPath;
+  archiver.SetCompressionLevel(pw::TZFCompressionLevel::None);
+  archiver.Options.StorePath = pw::TZFStorePathMode::NoPath;
   archiver.Options.Recurse = false;
   archiver.Options.FlushBuffers = flush;
   archiver.UnicodeFilenames = true;

@@ -19,6 +19,7 @@
 #include "archive/archiver.h"
 #include "archive/ezf_exception.h"
 #include "bench/peak_memory.h"
+#include "platform/byte_cursor.h"
 
 namespace {
 
@@ -94,7 +95,10 @@ void BM_ZlibInMemory(benchmark::State& state) {
   const int fd = open(archive.c_str(), O_RDONLY);
   const size_t size = fs::file_size(archive);
   auto* data = static_cast<unsigned char*>(mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0));
-  const size_t start = 30 + (data[26] | data[27] << 8) + (data[28] | data[29] << 8);
+  pw::ByteCursor header(std::span<const uint8_t>(data, 30));
+  header.Skip(26);  // up to the name and extra field lengths
+  const size_t nameLength = header.U16();
+  const size_t start = 30 + nameLength + header.U16();
   std::vector<unsigned char> out(1 << 20);
   for (auto _ : state) {
     const double seconds = Seconds([&] {

@@ -28,11 +28,10 @@ int64_t Count(const benchmark::State& state) {
 void BM_SavePlugin(benchmark::State& state) {
   PluginDocument document = SamplePlugin(Count(state), Count(state) != 10);
   DocumentEditor editor(document);
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
+  const auto archiver = MakePackageArchiver();
   CliPrompts prompts;
   for (auto _ : state)
-    SavePlugin(editor, archiver, Folder(), prompts);
+    SavePlugin(editor, *archiver, Folder(), prompts);
   state.SetItemsProcessed(state.iterations() * Count(state));
   std::filesystem::remove_all(Folder());
 }
@@ -40,14 +39,13 @@ void BM_SavePlugin(benchmark::State& state) {
 void BM_OpenPlugin(benchmark::State& state) {
   PluginDocument saved = SamplePlugin(Count(state), Count(state) != 10);
   DocumentEditor saver(saved);
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
+  const auto archiver = MakePackageArchiver();
   CliPrompts prompts;
-  const auto package = *SavePlugin(saver, archiver, Folder(), prompts);
+  const auto package = *SavePlugin(saver, *archiver, Folder(), prompts);
   for (auto _ : state) {
     PluginDocument opened;
     DocumentEditor editor(opened);
-    OpenPlugin(editor, archiver, package, Folder(), prompts);
+    OpenPlugin(editor, *archiver, package, Folder(), prompts);
     benchmark::DoNotOptimize(opened.items.Count());
   }
   state.SetItemsProcessed(state.iterations() * Count(state));

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/model/number_text.h"
-#include "app/model/repo_items.h"
+#include "model/number_text.h"
+#include "model/repo_items.h"
 #include "repository/repository_reader.h"
 #include "repository/repository_writer.h"
 

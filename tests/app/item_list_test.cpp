@@ -1,11 +1,13 @@
 // The item commands on real widgets: add, save, remove, select, move, and their refusals.
 #include "platform/errors.h"
+#include "widget_names.h"
 #include "window_harness.h"
 
 using pw::TRepo;
 using pw::test::Deselecting;
 using pw::test::Mark;
 using pw::test::Window;
+using namespace pw::test::widgets;
 
 namespace {
 
@@ -25,9 +27,9 @@ QStringList ItemLines(const pw::RepoItems& items) {
 // Adds items named "item 0", "item 1", ... with keys 0, 1, ...
 void AddNamedItems(Window& window, int count) {
   for (int k = 0; k < count; ++k) {
-    window.SetText("TweakName", QStringLiteral("item %1").arg(k));
-    window.SetText("RepKey", QString::number(k));
-    window.Click("Button4");
+    window.SetText(kTweakItemName, QStringLiteral("item %1").arg(k));
+    window.SetText(kKey, QString::number(k));
+    window.Click(kAddItem);
   }
 }
 
@@ -46,7 +48,7 @@ class ItemListTest : public QObject {
  private slots:
   void addWithStartingFields() {
     Window window;
-    window.Click("Button4");
+    window.Click(kAddItem);
     QCOMPARE(window.form().Items().Count(), size_t{1});
     const TRepo& item = window.form().Items().At(0);
     TRepo expected;
@@ -59,11 +61,11 @@ class ItemListTest : public QObject {
     expected.iMinValue = u"0";
     expected.iMaxValue = u"0x7fffffff";
     QCOMPARE(item, expected);
-    QCOMPARE(window.Lines("RepoList"), QStringList{LineOf(expected)});
-    QCOMPARE(window.SelectedRow("RepoList"), 0);
-    QCOMPARE(window.MarkOf("Button4"), Mark::None);
-    QCOMPARE(window.MarkOf("Button6"), Mark::None);
-    QCOMPARE(window.Edit("RepKey")->text(), QStringLiteral("1"));
+    QCOMPARE(window.Lines(kTweakItems), QStringList{LineOf(expected)});
+    QCOMPARE(window.SelectedRow(kTweakItems), 0);
+    QCOMPARE(window.MarkOf(kAddItem), Mark::None);
+    QCOMPARE(window.MarkOf(kSaveItem), Mark::None);
+    QCOMPARE(window.Edit(kKey)->text(), QStringLiteral("1"));
   }
 
   void increaseKeyNumber_data() {
@@ -82,42 +84,42 @@ class ItemListTest : public QObject {
     QFETCH(QStringList, keys);
     QFETCH(QString, next);
     Window window;
-    window.Toggle("IncKey");
-    window.SetText("RepKey", key);
+    window.Toggle(kIncreaseKeyNumber);
+    window.SetText(kKey, key);
     for (int k = 0; k < 3; ++k)
-      window.Click("Button4");
+      window.Click(kAddItem);
     QStringList stored;
     for (const TRepo& item : window.form().Items().All())
       stored << QString::fromStdU16String(item.iKey);
     QCOMPARE(stored, keys);
-    QCOMPARE(window.Edit("RepKey")->text(), next);
-    QCOMPARE(window.SelectedRow("RepoList"), 2);
+    QCOMPARE(window.Edit(kKey)->text(), next);
+    QCOMPARE(window.SelectedRow(kTweakItems), 2);
     QVERIFY(window.prompts.errors.empty());
   }
 
   // Each empty field, the hidden ones included, refuses Add and Save alike.
   void refusals_data() {
     QTest::addColumn<QString>("field");
-    for (const char* field : {"TweakName", "RepUID", "RepKey", "MinValue", "MaxValue"})
+    for (const char* field : {kTweakItemName, kUid, kKey, kMinimalValueSize, kMaximalValueSize})
       QTest::newRow(field) << QString::fromLatin1(field);
-    QTest::newRow("TweakDescr") << "TweakDescr";
+    QTest::newRow(kTweakItemDescription) << kTweakItemDescription;
     QTest::newRow("hidden MinValue in Uid set") << "MinValue hidden";
-    QTest::newRow("empty selection list") << "isCombo";
+    QTest::newRow("empty selection list") << kUseSelectionList;
   }
   void refusals() {
     QFETCH(QString, field);
-    for (const char* command : {"Button4", "Button6"}) {
+    for (const char* command : {kAddItem, kSaveItem}) {
       Window window;
-      window.Click("Button4");
+      window.Click(kAddItem);
       const TRepo before = window.form().Items().At(0);
       window.prompts.messages.clear();
-      if (field == "TweakDescr") {
-        window.Memo("TweakDescr")->clear();
-      } else if (field == "isCombo") {
-        window.Toggle("isCombo");
+      if (field == kTweakItemDescription) {
+        window.Memo(kTweakItemDescription)->clear();
+      } else if (field == kUseSelectionList) {
+        window.Toggle(kUseSelectionList);
       } else if (field == "MinValue hidden") {
-        window.SetText("MinValue", QString());
-        window.Choose("KeyView", 1);
+        window.SetText(kMinimalValueSize, QString());
+        window.Choose(kItemViewType, 1);
       } else {
         window.SetText(field.toLatin1().constData(), QString());
       }
@@ -125,17 +127,17 @@ class ItemListTest : public QObject {
       QCOMPARE(window.prompts.messages, std::vector<std::string>{kFillAll});
       QCOMPARE(window.form().Items().Count(), size_t{1});
       QCOMPARE(window.form().Items().At(0), before);
-      QCOMPARE(window.Lines("RepoList"), QStringList{LineOf(before)});
+      QCOMPARE(window.Lines(kTweakItems), QStringList{LineOf(before)});
     }
   }
 
   void entriesAreTakenOnlyWithUseSelectionList() {
     Window window;
-    window.Toggle("isCombo");
+    window.Toggle(kUseSelectionList);
     window.AddValues({"1", "2"});
-    window.Click("Button4");
-    window.Toggle("isCombo");
-    window.Click("Button4");
+    window.Click(kAddItem);
+    window.Toggle(kUseSelectionList);
+    window.Click(kAddItem);
     const TRepo& withList = window.form().Items().At(0);
     QCOMPARE(withList.iNumOfCombo, u"2");
     const std::vector<pw::TComboElement> entries{{u"text 1", u"1"}, {u"text 2", u"2"}};
@@ -171,22 +173,22 @@ class ItemListTest : public QObject {
     QFETCH(QString, minValue);
     QFETCH(QString, shownAgain);
     Window window;
-    window.Choose("KeyView", view);
+    window.Choose(kItemViewType, view);
     if (view == 1)
-      window.Type("LabeledEdit1", typed);
+      window.Type(kSeparator, typed);
     else
-      window.Choose("ComboBox1", typed == "Folder" ? 1 : 0);
-    window.Click("Button4");
-    window.Choose("KeyView", 0);
-    window.Edit("LabeledEdit1")->clear();
-    window.Choose("ComboBox1", 0);
-    window.ClickRow("RepoList", 0);
+      window.Choose(kSelect, typed == "Folder" ? 1 : 0);
+    window.Click(kAddItem);
+    window.Choose(kItemViewType, 0);
+    window.Edit(kSeparator)->clear();
+    window.Choose(kSelect, 0);
+    window.ClickRow(kTweakItems, 0);
     const TRepo& item = window.form().Items().At(0);
     QCOMPARE(QString::fromStdU16String(item.iMinValue), minValue);
     QCOMPARE(item.iMaxValue, u"0");
-    QCOMPARE(window.DropDown("KeyView")->currentIndex(), view);
-    const QString shown = view == 1 ? window.Edit("LabeledEdit1")->text()
-                                    : window.DropDown("ComboBox1")->currentText();
+    QCOMPARE(window.DropDown(kItemViewType)->currentIndex(), view);
+    const QString shown =
+        view == 1 ? window.Edit(kSeparator)->text() : window.DropDown(kSelect)->currentText();
     QCOMPARE(shown, shownAgain);
   }
 
@@ -207,45 +209,45 @@ class ItemListTest : public QObject {
     item.iComboElements = {{longText(u't'), longText(u'v')}};
     Window window;
     window.form().AppendItem(item);
-    window.ClickRow("RepoList", 0);
-    window.ClickRow("ComboListNames", 0);
+    window.ClickRow(kTweakItems, 0);
+    window.ClickRow(kSelectionListTexts, 0);
     for (const char* field :
-         {"TweakName", "RepUID", "RepKey", "MinValue", "MaxValue", "NewComboName", "NewComboValue"})
+         {kTweakItemName, kUid, kKey, kMinimalValueSize, kMaximalValueSize, kListText, kListValue})
       QVERIFY2(window.Edit(field)->text().size() == kLength, field);
-    window.Click("Button6");
+    window.Click(kSaveItem);
     QVERIFY(window.form().Items().At(0) == item);
     QVERIFY(window.prompts.errors.empty());
   }
 
   void saveOverwritesTheSelectedItem() {
     Window window;
-    window.Toggle("IncKey");
+    window.Toggle(kIncreaseKeyNumber);
     AddNamedItems(window, 3);
-    window.ClickRow("RepoList", 1);
-    window.Choose("KeyView", 1);
-    window.Type("LabeledEdit1", QStringLiteral(";"));
-    window.SetText("TweakName", QStringLiteral("changed"));
-    window.Click("Button6");
+    window.ClickRow(kTweakItems, 1);
+    window.Choose(kItemViewType, 1);
+    window.Type(kSeparator, QStringLiteral(";"));
+    window.SetText(kTweakItemName, QStringLiteral("changed"));
+    window.Click(kSaveItem);
     const TRepo& item = window.form().Items().At(1);
     QCOMPARE(item.iName, u"changed");
     QCOMPARE(item.iKey, u"1");
     QCOMPARE(item.iViewType, u"2");
     QCOMPARE(item.iMinValue, u"59");
-    QCOMPARE(window.Lines("RepoList"), ItemLines(window.form().Items()));
-    QCOMPARE(window.SelectedRow("RepoList"), 1);
-    QCOMPARE(window.Edit("RepKey")->text(), QStringLiteral("1"));
-    QCOMPARE(window.MarkOf("Button6"), Mark::None);
+    QCOMPARE(window.Lines(kTweakItems), ItemLines(window.form().Items()));
+    QCOMPARE(window.SelectedRow(kTweakItems), 1);
+    QCOMPARE(window.Edit(kKey)->text(), QStringLiteral("1"));
+    QCOMPARE(window.MarkOf(kSaveItem), Mark::None);
   }
 
   void saveAndRemoveWithoutSelectionDoNothing() {
     Window window;
     AddNamedItems(window, 2);
-    window.Click("Button3");
-    QCOMPARE(window.SelectedRow("RepoList"), -1);
-    QVERIFY(window.Edit("TweakName")->text().isEmpty());
+    window.Click(kRemoveItem);
+    QCOMPARE(window.SelectedRow(kTweakItems), -1);
+    QVERIFY(window.Edit(kTweakItemName)->text().isEmpty());
     const pw::RepoItems before = window.form().Items();
-    window.Click("Button6");
-    window.Click("Button3");
+    window.Click(kSaveItem);
+    window.Click(kRemoveItem);
     QCOMPARE(window.form().Items().All(), before.All());
     QVERIFY(window.prompts.messages.empty());
   }
@@ -265,87 +267,87 @@ class ItemListTest : public QObject {
     QFETCH(QString, savedName);
     Window window;
     AddNamedItems(window, 2);
-    window.ClickRow("RepoList", 0);
-    window.SetText("TweakName", QStringLiteral("edited"));
-    window.TryToDeselect("RepoList", gesture);
-    QCOMPARE(window.SelectedRow("RepoList"), 0);
-    window.Click("Button6");
+    window.ClickRow(kTweakItems, 0);
+    window.SetText(kTweakItemName, QStringLiteral("edited"));
+    window.TryToDeselect(kTweakItems, gesture);
+    QCOMPARE(window.SelectedRow(kTweakItems), 0);
+    window.Click(kSaveItem);
     QCOMPARE(Names(window.form().Items()), (QStringList{savedName, "item 1"}));
-    QCOMPARE(window.Lines("RepoList"), ItemLines(window.form().Items()));
+    QCOMPARE(window.Lines(kTweakItems), ItemLines(window.form().Items()));
     QVERIFY(window.prompts.messages.empty());
   }
 
   void removeLastOfThree() {
     Window window;
     AddNamedItems(window, 3);
-    window.Choose("KeyView", 3);
-    window.ClickRow("RepoList", 2);
-    window.Click("Button3");
+    window.Choose(kItemViewType, 3);
+    window.ClickRow(kTweakItems, 2);
+    window.Click(kRemoveItem);
     QCOMPARE(Names(window.form().Items()), (QStringList{"item 0", "item 1"}));
-    QCOMPARE(window.Lines("RepoList"), ItemLines(window.form().Items()));
-    QCOMPARE(window.SelectedRow("RepoList"), -1);
+    QCOMPARE(window.Lines(kTweakItems), ItemLines(window.form().Items()));
+    QCOMPARE(window.SelectedRow(kTweakItems), -1);
     for (const char* field :
-         {"TweakName", "RepUID", "RepKey", "MinValue", "MaxValue", "NewComboName", "NewComboValue"})
+         {kTweakItemName, kUid, kKey, kMinimalValueSize, kMaximalValueSize, kListText, kListValue})
       QVERIFY2(window.Edit(field)->text().isEmpty(), field);
-    QVERIFY(window.Memo("TweakDescr")->toPlainText().isEmpty());
-    QCOMPARE(window.DropDown("KeyType")->currentText(), QStringLiteral("String"));
-    QCOMPARE(window.DropDown("KeyView")->currentText(), QStringLiteral("Common"));
-    QVERIFY(!window.Check("isCombo")->isChecked());
-    QVERIFY(window.Check("isCombo")->isEnabled());
-    QVERIFY(!window.Edit("MinValue")->isHidden());
+    QVERIFY(window.Memo(kTweakItemDescription)->toPlainText().isEmpty());
+    QCOMPARE(window.DropDown(kItemType)->currentText(), QStringLiteral("String"));
+    QCOMPARE(window.DropDown(kItemViewType)->currentText(), QStringLiteral("Common"));
+    QVERIFY(!window.Check(kUseSelectionList)->isChecked());
+    QVERIFY(window.Check(kUseSelectionList)->isEnabled());
+    QVERIFY(!window.Edit(kMinimalValueSize)->isHidden());
     QCOMPARE(window.form().width(), 477);
-    QCOMPARE(window.MarkOf("Button4"), Mark::Add);
+    QCOMPARE(window.MarkOf(kAddItem), Mark::Add);
   }
 
   void removeClearsTheEntryListAfterAUidSetItem() {
     Window window;
-    window.Choose("KeyView", 1);
-    window.Click("Button4");
-    window.ClickRow("RepoList", 0);
-    window.Click("Button3");
-    QVERIFY(window.Edit("LabeledEdit1")->isHidden());
-    QVERIFY(!window.Edit("MinValue")->isHidden());
-    window.Click("Button4");
+    window.Choose(kItemViewType, 1);
+    window.Click(kAddItem);
+    window.ClickRow(kTweakItems, 0);
+    window.Click(kRemoveItem);
+    QVERIFY(window.Edit(kSeparator)->isHidden());
+    QVERIFY(!window.Edit(kMinimalValueSize)->isHidden());
+    window.Click(kAddItem);
     QCOMPARE(window.prompts.messages, std::vector<std::string>{kFillAll});
   }
 
   void selectLoadsTheItem() {
     Window window;
-    window.Toggle("isCombo");
+    window.Toggle(kUseSelectionList);
     window.AddValues({"7", "9"});
-    window.SetText("TweakName", QStringLiteral("with list"));
-    window.Choose("KeyType", 2);
-    window.Click("Button4");
-    window.Toggle("isCombo");
-    window.SetText("TweakName", QStringLiteral("plain"));
-    window.Click("Button4");
-    window.ClickRow("RepoList", 0);
-    QCOMPARE(window.Edit("TweakName")->text(), QStringLiteral("with list"));
-    QCOMPARE(window.DropDown("KeyType")->currentIndex(), 2);
-    QCOMPARE(window.Lines("ComboListNames"), (QStringList{"text 7", "text 9"}));
-    QCOMPARE(window.Lines("ComboListValues"), (QStringList{"7", "9"}));
-    QCOMPARE(window.SelectedRow("ComboListNames"), 0);
-    QCOMPARE(window.SelectedRow("ComboListValues"), 0);
-    QCOMPARE(window.Label("ComboNum")->text(), QStringLiteral("2"));
-    QVERIFY(window.Check("isCombo")->isChecked());
-    QVERIFY(window.Edit("NewComboName")->text().isEmpty());
+    window.SetText(kTweakItemName, QStringLiteral("with list"));
+    window.Choose(kItemType, 2);
+    window.Click(kAddItem);
+    window.Toggle(kUseSelectionList);
+    window.SetText(kTweakItemName, QStringLiteral("plain"));
+    window.Click(kAddItem);
+    window.ClickRow(kTweakItems, 0);
+    QCOMPARE(window.Edit(kTweakItemName)->text(), QStringLiteral("with list"));
+    QCOMPARE(window.DropDown(kItemType)->currentIndex(), 2);
+    QCOMPARE(window.Lines(kSelectionListTexts), (QStringList{"text 7", "text 9"}));
+    QCOMPARE(window.Lines(kSelectionListValues), (QStringList{"7", "9"}));
+    QCOMPARE(window.SelectedRow(kSelectionListTexts), 0);
+    QCOMPARE(window.SelectedRow(kSelectionListValues), 0);
+    QCOMPARE(window.Label(kCount)->text(), QStringLiteral("2"));
+    QVERIFY(window.Check(kUseSelectionList)->isChecked());
+    QVERIFY(window.Edit(kListText)->text().isEmpty());
     QCOMPARE(window.form().width(), 767);
-    window.PressKey("RepoList", Qt::Key_Down);
-    QCOMPARE(window.Edit("TweakName")->text(), QStringLiteral("plain"));
-    QVERIFY(!window.Check("isCombo")->isChecked());
-    QCOMPARE(window.List("ComboListNames")->count(), 0);
+    window.PressKey(kTweakItems, Qt::Key_Down);
+    QCOMPARE(window.Edit(kTweakItemName)->text(), QStringLiteral("plain"));
+    QVERIFY(!window.Check(kUseSelectionList)->isChecked());
+    QCOMPARE(window.List(kSelectionListTexts)->count(), 0);
     QCOMPARE(window.form().width(), 477);
   }
 
   void selectKeepsFieldsTheViewDoesNotUse() {
     Window window;
-    window.Choose("KeyView", 2);
-    window.Click("Button4");
-    window.Choose("KeyView", 0);
-    window.SetText("MinValue", QStringLiteral("-3"));
-    window.ClickRow("RepoList", 0);
-    QCOMPARE(window.Edit("MinValue")->text(), QStringLiteral("-3"));
-    QVERIFY(window.Edit("MinValue")->isHidden());
+    window.Choose(kItemViewType, 2);
+    window.Click(kAddItem);
+    window.Choose(kItemViewType, 0);
+    window.SetText(kMinimalValueSize, QStringLiteral("-3"));
+    window.ClickRow(kTweakItems, 0);
+    QCOMPARE(window.Edit(kMinimalValueSize)->text(), QStringLiteral("-3"));
+    QVERIFY(window.Edit(kMinimalValueSize)->isHidden());
   }
 
   void moves_data() {
@@ -370,44 +372,44 @@ class ItemListTest : public QObject {
     Window window;
     AddNamedItems(window, selected >= 0 ? 3 : 4);
     if (selected >= 0)
-      window.ClickRow("RepoList", selected);
+      window.ClickRow(kTweakItems, selected);
     else
-      window.Click("Button3");  // removing the selected last line leaves none selected
-    window.SetText("TweakName", QStringLiteral("unsaved"));
+      window.Click(kRemoveItem);  // removing the selected last line leaves none selected
+    window.SetText(kTweakItemName, QStringLiteral("unsaved"));
     for (const QString& arrow : arrows)
-      window.Click(arrow == "up" ? "SpinButton1Up" : "SpinButton1Down");
+      window.Click(arrow == "up" ? kMoveUp : kMoveDown);
     QStringList expected;
     for (const QString& k : order)
       expected << QStringLiteral("item ") + k;
     QCOMPARE(Names(window.form().Items()), expected);
-    QCOMPARE(window.Lines("RepoList"), ItemLines(window.form().Items()));
-    QCOMPARE(window.SelectedRow("RepoList"), selectedAfter);
-    QCOMPARE(window.Edit("TweakName")->text(), QStringLiteral("unsaved"));
+    QCOMPARE(window.Lines(kTweakItems), ItemLines(window.form().Items()));
+    QCOMPARE(window.SelectedRow(kTweakItems), selectedAfter);
+    QCOMPARE(window.Edit(kTweakItemName)->text(), QStringLiteral("unsaved"));
   }
 
   void holdingAnArrowRepeatsTheMove() {
     Window window;
     AddNamedItems(window, 10);
-    window.ClickRow("RepoList", 0);
-    auto* down = window.Find<QToolButton>("SpinButton1Down");
+    window.ClickRow(kTweakItems, 0);
+    auto* down = window.Find<QToolButton>(kMoveDown);
     QTest::mousePress(down, Qt::LeftButton, {}, down->rect().center());
     QTest::qWait(800);
     QTest::mouseRelease(down, Qt::LeftButton, {}, down->rect().center());
-    QVERIFY(window.SelectedRow("RepoList") >= 3);
-    QCOMPARE(window.form().Items().At(size_t(window.SelectedRow("RepoList"))).iName, u"item 0");
+    QVERIFY(window.SelectedRow(kTweakItems) >= 3);
+    QCOMPARE(window.form().Items().At(size_t(window.SelectedRow(kTweakItems))).iName, u"item 0");
   }
 
   void addStopsAtAKeyThatIsNotANumber() {
     Window window;
-    window.Toggle("IncKey");
-    window.SetText("RepKey", QStringLiteral("abc"));
-    window.Click("Button4");
+    window.Toggle(kIncreaseKeyNumber);
+    window.SetText(kKey, QStringLiteral("abc"));
+    window.Click(kAddItem);
     QCOMPARE(window.prompts.errors,
              std::vector<std::string>{"''abc'' is not a valid integer value."});
     QCOMPARE(window.form().Items().Count(), size_t{1});
-    QCOMPARE(window.List("RepoList")->count(), 1);
-    QCOMPARE(window.SelectedRow("RepoList"), -1);
-    QCOMPARE(window.MarkOf("Button4"), Mark::Add);
+    QCOMPARE(window.List(kTweakItems)->count(), 1);
+    QCOMPARE(window.SelectedRow(kTweakItems), -1);
+    QCOMPARE(window.MarkOf(kAddItem), Mark::Add);
   }
 
   void selectStopsAtAFieldThatIsNotANumber_data() {
@@ -441,12 +443,12 @@ class ItemListTest : public QObject {
     else
       item.iNumOfCombo = u"3";
     window.form().AppendItem(item);
-    window.Choose("KeyView", 5);
-    window.ClickRow("RepoList", 0);
+    window.Choose(kItemViewType, 5);
+    window.ClickRow(kTweakItems, 0);
     QCOMPARE(window.prompts.errors, std::vector<std::string>{error.toStdString()});
-    QCOMPARE(window.Edit("TweakName")->text(), QStringLiteral("read from a file"));
+    QCOMPARE(window.Edit(kTweakItemName)->text(), QStringLiteral("read from a file"));
     // The view rules did not run again: the Track bar view's rules still hold.
-    QCOMPARE(window.DropDown("KeyType")->currentIndex() == 2, field == "iType");
+    QCOMPARE(window.DropDown(kItemType)->currentIndex() == 2, field == "iType");
   }
 };
 

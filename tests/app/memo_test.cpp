@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "widget_names.h"
 #include "window_harness.h"
 
 using pw::TRepo;
 using pw::test::Window;
+using namespace pw::test::widgets;
 
 namespace {
 
@@ -61,8 +63,8 @@ class MemoTest : public QObject {
     Window window;
     const TRepo item = ItemDescribedAs(description);
     window.form().AppendItem(item);
-    window.ClickRow("RepoList", 0);
-    window.Click("Button6");
+    window.ClickRow(kTweakItems, 0);
+    window.Click(kSaveItem);
     QCOMPARE(window.form().Items().At(0), item);
   }
 
@@ -88,12 +90,12 @@ class MemoTest : public QObject {
     QFETCH(QString, arriving);
     QFETCH(QString, description);
     Window window;
-    window.Memo("TweakDescr")->clear();
+    window.Memo(kTweakItemDescription)->clear();
     if (dropped)
-      window.Drop("TweakDescr", arriving);
+      window.Drop(kTweakItemDescription, arriving);
     else
-      window.Paste("TweakDescr", arriving);
-    window.Click("Button4");
+      window.Paste(kTweakItemDescription, arriving);
+    window.Click(kAddItem);
     QCOMPARE(QString::fromStdU16String(window.form().Items().At(0).iDescription), description);
   }
 
@@ -102,15 +104,15 @@ class MemoTest : public QObject {
     const QString description = QStringLiteral("a\u00a0b\u2028c\u2029d\r\ne");
     Window window;
     window.form().AppendItem(ItemDescribedAs(description));
-    window.ClickRow("RepoList", 0);
-    QPlainTextEdit* memo = window.Memo("TweakDescr");
+    window.ClickRow(kTweakItems, 0);
+    QPlainTextEdit* memo = window.Memo(kTweakItemDescription);
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(memo, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a\u00a0b\u2028c\u2029d\ne"));
     QVERIFY(memo->toPlainText().isEmpty());
     QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
-    window.Click("Button6");
+    window.Click(kSaveItem);
     QCOMPARE(QString::fromStdU16String(window.form().Items().At(0).iDescription), description);
   }
 };

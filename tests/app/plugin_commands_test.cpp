@@ -8,9 +8,11 @@
 #include "package/package_archiver.h"
 #include "package/plugin_editor.h"
 #include "package/save_plugin.h"
+#include "widget_names.h"
 #include "window_harness.h"
 
 using pw::test::Window;
+using namespace pw::test::widgets;
 
 namespace {
 
@@ -60,17 +62,17 @@ class PluginCommandsTest : public QObject {
 
   // Three items as a user enters them, the first with a selection list.
   static void AddThreeItems(Window& window) {
-    window.SetText("TweakName", QStringLiteral("Vibra"));
-    window.Toggle("isCombo");
+    window.SetText(kTweakItemName, QStringLiteral("Vibra"));
+    window.Toggle(kUseSelectionList);
     window.AddValues({QStringLiteral("0"), QStringLiteral("1")});
-    window.Click("Button4");
-    window.Toggle("isCombo");
-    window.SetText("TweakName", QStringLiteral("Second"));
-    window.SetText("RepKey", QStringLiteral("2"));
-    window.Click("Button4");
-    window.SetText("TweakName", QStringLiteral("Third"));
-    window.SetText("RepKey", QStringLiteral("3"));
-    window.Click("Button4");
+    window.Click(kAddItem);
+    window.Toggle(kUseSelectionList);
+    window.SetText(kTweakItemName, QStringLiteral("Second"));
+    window.SetText(kKey, QStringLiteral("2"));
+    window.Click(kAddItem);
+    window.SetText(kTweakItemName, QStringLiteral("Third"));
+    window.SetText(kKey, QStringLiteral("3"));
+    window.Click(kAddItem);
   }
 
  private slots:
@@ -80,11 +82,11 @@ class PluginCommandsTest : public QObject {
     {
       Window window(InFolder());
       AddThreeItems(window);
-      QCOMPARE(window.Lines("RepoList").size(), 3);
-      window.Click("Button11");
+      QCOMPARE(window.Lines(kTweakItems).size(), 3);
+      window.Click(kSavePlugin);
       QCOMPARE(window.prompts.messages, std::vector<std::string>{"Готово!"});
       QVERIFY(window.prompts.errors.empty());
-      lines = window.Lines("RepoList");
+      lines = window.Lines(kTweakItems);
       items = window.form().Items();
     }
     QVERIFY(QFile::exists(Package()));
@@ -92,7 +94,7 @@ class PluginCommandsTest : public QObject {
     startup.arguments = QStringList{Package()};
     Window reopened(startup);
     QVERIFY(reopened.prompts.errors.empty());
-    QCOMPARE(reopened.Lines("RepoList"), lines);
+    QCOMPARE(reopened.Lines(kTweakItems), lines);
     QVERIFY(reopened.form().Items().All() == items.All());
     QCOMPARE(reopened.form().OpenDialog1().fileName, Package());
   }
@@ -116,25 +118,24 @@ class PluginCommandsTest : public QObject {
     item.iMinValue = u"0";
     item.iMaxValue = u"10";
     made.items.Append(item);
-    pw::TZFBaseArchiver archiver;
-    pw::ConfigurePackageArchiver(archiver);
+    const auto archiver = pw::MakePackageArchiver();
     pw::test::RecordingPrompts prompts;
     const std::filesystem::path workingFolder = folder_.path().toStdString();
     const std::optional<std::filesystem::path> package =
-        pw::SavePlugin(made, archiver, workingFolder, prompts);
+        pw::SavePlugin(made, *archiver, workingFolder, prompts);
     QVERIFY(package.has_value());
 
     pw::FormStartup startup = InFolder();
     startup.arguments = QStringList{QString::fromStdString(package->string())};
     {
       Window window(startup);
-      window.ClickRow("RepoList", 0);
-      window.Click("Button6");
-      window.Click("Button11");
+      window.ClickRow(kTweakItems, 0);
+      window.Click(kSaveItem);
+      window.Click(kSavePlugin);
       QVERIFY(window.prompts.errors.empty());
     }
     FilePlugin reopened;
-    pw::OpenPlugin(reopened, archiver, *package, workingFolder, prompts);
+    pw::OpenPlugin(reopened, *archiver, *package, workingFolder, prompts);
     QVERIFY(reopened.fields.setName == made.fields.setName);
     QCOMPARE(reopened.fields.setDescr, made.fields.setDescr);
     QVERIFY(reopened.items.All() == made.items.All());
@@ -150,10 +151,10 @@ class PluginCommandsTest : public QObject {
     };
     Window window(startup);
     AddThreeItems(window);
-    const QStringList before = window.Lines("RepoList");
-    window.Click("Button12");
+    const QStringList before = window.Lines(kTweakItems);
+    window.Click(kOpenPlugin);
     QCOMPARE(asked, 1);
-    QCOMPARE(window.Lines("RepoList"), before);
+    QCOMPARE(window.Lines(kTweakItems), before);
     QVERIFY(window.prompts.messages.empty());
   }
 
@@ -161,7 +162,7 @@ class PluginCommandsTest : public QObject {
     {
       Window saver(InFolder());
       AddThreeItems(saver);
-      saver.Click("Button11");
+      saver.Click(kSavePlugin);
     }
     pw::FormStartup startup = InFolder();
     startup.runOpenDialog = [&](const pw::OpenDialogSettings& dialog) -> std::optional<QString> {
@@ -170,12 +171,12 @@ class PluginCommandsTest : public QObject {
       return Package();
     };
     Window window(startup);
-    window.Click("Button4");
-    window.Click("Button12");
-    QCOMPARE(window.Lines("RepoList").size(), 3);
-    window.Toggle("CheckBox1");
-    window.Click("Button12");
-    QCOMPARE(window.Lines("RepoList").size(), 6);
+    window.Click(kAddItem);
+    window.Click(kOpenPlugin);
+    QCOMPARE(window.Lines(kTweakItems).size(), 3);
+    window.Toggle(kJoin);
+    window.Click(kOpenPlugin);
+    QCOMPARE(window.Lines(kTweakItems).size(), 6);
     QVERIFY(window.prompts.messages.empty());
   }
 
@@ -187,10 +188,10 @@ class PluginCommandsTest : public QObject {
         throw pw::AssociationError();
     };
     Window window(startup);
-    window.Click("Button13");
+    window.Click(kAssociate);
     QCOMPARE(window.prompts.errors, std::vector<std::string>{"Failed to set data for ''"});
     refuse = false;
-    window.Click("Button13");
+    window.Click(kAssociate);
     QCOMPARE(window.prompts.errors.size(), size_t{1});
     QVERIFY(window.prompts.messages.empty());
   }

@@ -1,21 +1,23 @@
 // The selection-list panel: add, save and remove values, following selections, derived bounds.
+#include "widget_names.h"
 #include "window_harness.h"
 
 using pw::test::Deselecting;
 using pw::test::Mark;
 using pw::test::Window;
+using namespace pw::test::widgets;
 
 namespace {
 
 // A window with the panel in view and the given view chosen.
 struct Panel {
   explicit Panel(int view = 0) {
-    window.Toggle("isCombo");
+    window.Toggle(kUseSelectionList);
     if (view != 0)
-      window.Choose("KeyView", view);
+      window.Choose(kItemViewType, view);
   }
-  QString Min() const { return window.Edit("MinValue")->text(); }
-  QString Max() const { return window.Edit("MaxValue")->text(); }
+  QString Min() const { return window.Edit(kMinimalValueSize)->text(); }
+  QString Max() const { return window.Edit(kMaximalValueSize)->text(); }
   Window window;
 };
 
@@ -35,14 +37,14 @@ class SelectionListTest : public QObject {
   void addValue() {
     Panel panel;
     panel.window.AddValues({"5", "6"});
-    QCOMPARE(panel.window.Lines("ComboListNames"), (QStringList{"text 5", "text 6"}));
-    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"5", "6"}));
-    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 1);
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
-    QCOMPARE(panel.window.Label("ComboNum")->text(), QStringLiteral("2"));
-    QCOMPARE(panel.window.MarkOf("Button1"), Mark::None);
-    QCOMPARE(panel.window.MarkOf("Button7"), Mark::None);
-    QCOMPARE(panel.window.MarkOf("Button4"), Mark::Add);
+    QCOMPARE(panel.window.Lines(kSelectionListTexts), (QStringList{"text 5", "text 6"}));
+    QCOMPARE(panel.window.Lines(kSelectionListValues), (QStringList{"5", "6"}));
+    QCOMPARE(panel.window.SelectedRow(kSelectionListTexts), 1);
+    QCOMPARE(panel.window.SelectedRow(kSelectionListValues), 1);
+    QCOMPARE(panel.window.Label(kCount)->text(), QStringLiteral("2"));
+    QCOMPARE(panel.window.MarkOf(kAddValue), Mark::None);
+    QCOMPARE(panel.window.MarkOf(kSaveValue), Mark::None);
+    QCOMPARE(panel.window.MarkOf(kAddItem), Mark::Add);
   }
 
   void commonBounds_data() {
@@ -90,7 +92,7 @@ class SelectionListTest : public QObject {
     Panel panel(3);
     panel.window.AddValues(Numbers(added));
     for (int k = 0; k < removed; ++k)
-      panel.window.Click("Button2");
+      panel.window.Click(kRemoveValue);
     QCOMPARE(panel.Min(), QStringLiteral("0"));
     QCOMPARE(panel.Max(), max);
     QVERIFY(panel.window.prompts.errors.empty());
@@ -128,15 +130,15 @@ class SelectionListTest : public QObject {
     QFETCH(QString, max);
     QFETCH(QString, after);
     QFETCH(QString, error);
-    for (const char* command : {"Button1", "Button7", "Button2"}) {
+    for (const char* command : {kAddValue, kSaveValue, kRemoveValue}) {
       Window window;
-      window.Choose("KeyView", 4);
-      window.SetText("MinValue", QStringLiteral("5"));
-      window.SetText("MaxValue", max);
-      window.Edit("NewComboValue")->setText(QStringLiteral("any text"));
+      window.Choose(kItemViewType, 4);
+      window.SetText(kMinimalValueSize, QStringLiteral("5"));
+      window.SetText(kMaximalValueSize, max);
+      window.Edit(kListValue)->setText(QStringLiteral("any text"));
       window.RunCommand(command);
-      QCOMPARE(window.Edit("MaxValue")->text(), after);
-      QCOMPARE(window.Edit("MinValue")->text(), QStringLiteral("5"));
+      QCOMPARE(window.Edit(kMaximalValueSize)->text(), after);
+      QCOMPARE(window.Edit(kMinimalValueSize)->text(), QStringLiteral("5"));
       const std::vector<std::string> errors =
           error.isEmpty() ? std::vector<std::string>{} : std::vector{error.toStdString()};
       QCOMPARE(window.prompts.errors, errors);
@@ -157,29 +159,29 @@ class SelectionListTest : public QObject {
     QFETCH(QStringList, values);
     QFETCH(QString, next);
     Panel panel;
-    panel.window.Toggle("CheckBox2");
-    panel.window.SetText("NewComboValue", first);
+    panel.window.Toggle(kIncreaseValue);
+    panel.window.SetText(kListValue, first);
     for (int k = 0; k < 4; ++k)
-      panel.window.Click("Button1");
-    QCOMPARE(panel.window.Lines("ComboListValues"), values);
-    QCOMPARE(panel.window.Edit("NewComboValue")->text(), next);
-    QCOMPARE(panel.window.MarkOf("Button1"), Mark::None);
+      panel.window.Click(kAddValue);
+    QCOMPARE(panel.window.Lines(kSelectionListValues), values);
+    QCOMPARE(panel.window.Edit(kListValue)->text(), next);
+    QCOMPARE(panel.window.MarkOf(kAddValue), Mark::None);
     QVERIFY(panel.window.prompts.errors.empty());
   }
 
   void increaseValueStopsAtAValueThatIsNotANumber() {
     Panel panel;
     panel.window.AddValues({"7"});
-    panel.window.Toggle("CheckBox2");
-    panel.window.SetText("NewComboValue", QStringLiteral("seven"));
-    panel.window.SetText("MaxValue", QStringLiteral("55"));
-    panel.window.Click("Button1");
+    panel.window.Toggle(kIncreaseValue);
+    panel.window.SetText(kListValue, QStringLiteral("seven"));
+    panel.window.SetText(kMaximalValueSize, QStringLiteral("55"));
+    panel.window.Click(kAddValue);
     QCOMPARE(panel.window.prompts.errors,
              std::vector<std::string>{"''seven'' is not a valid integer value."});
-    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"7", "seven"}));
-    QCOMPARE(panel.window.Label("ComboNum")->text(), QStringLiteral("2"));
+    QCOMPARE(panel.window.Lines(kSelectionListValues), (QStringList{"7", "seven"}));
+    QCOMPARE(panel.window.Label(kCount)->text(), QStringLiteral("2"));
     QCOMPARE(panel.Max(), QStringLiteral("55"));
-    QCOMPARE(panel.window.MarkOf("Button1"), Mark::Add);
+    QCOMPARE(panel.window.MarkOf(kAddValue), Mark::Add);
   }
 
   void commonValueThatIsNotANumberStopsTheBounds_data() {
@@ -201,36 +203,36 @@ class SelectionListTest : public QObject {
              std::string("''zz'' is not a valid integer value."));
     QCOMPARE(panel.Min(), min);
     QCOMPARE(panel.Max(), max);
-    QCOMPARE(panel.window.MarkOf("Button7"), Mark::Save);
+    QCOMPARE(panel.window.MarkOf(kSaveValue), Mark::Save);
   }
 
   void saveValue() {
     Panel panel;
     panel.window.AddValues({"1", "2", "3"});
-    panel.window.ClickRow("ComboListNames", 1);
-    panel.window.SetText("NewComboName", QStringLiteral("two"));
-    panel.window.SetText("NewComboValue", QStringLiteral("-2"));
-    panel.window.Click("Button7");
-    QCOMPARE(panel.window.Lines("ComboListNames"), (QStringList{"text 1", "two", "text 3"}));
-    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"1", "-2", "3"}));
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
+    panel.window.ClickRow(kSelectionListTexts, 1);
+    panel.window.SetText(kListText, QStringLiteral("two"));
+    panel.window.SetText(kListValue, QStringLiteral("-2"));
+    panel.window.Click(kSaveValue);
+    QCOMPARE(panel.window.Lines(kSelectionListTexts), (QStringList{"text 1", "two", "text 3"}));
+    QCOMPARE(panel.window.Lines(kSelectionListValues), (QStringList{"1", "-2", "3"}));
+    QCOMPARE(panel.window.SelectedRow(kSelectionListValues), 1);
     QCOMPARE(panel.Min(), QStringLiteral("-2"));
-    QCOMPARE(panel.window.MarkOf("Button7"), Mark::None);
+    QCOMPARE(panel.window.MarkOf(kSaveValue), Mark::None);
   }
 
   // Only an empty entry list has no selected line. Every way to check "Use selection list"
   // marks the item buttons, so the command runs the way its button runs it.
   void saveValueWithoutSelectionStillDerivesBounds() {
     Window window;
-    window.SetText("MinValue", QStringLiteral("77"));
-    window.Click("Button4");
-    window.SetText("NewComboName", QStringLiteral("not taken"));
-    window.RunCommand("Button7");
-    QVERIFY(window.Lines("ComboListNames").isEmpty());
-    QCOMPARE(window.Edit("MinValue")->text(), QStringLiteral("100"));
-    QCOMPARE(window.Edit("MaxValue")->text(), QStringLiteral("-100"));
-    QCOMPARE(window.MarkOf("Button6"), Mark::Save);
-    QCOMPARE(window.MarkOf("Button7"), Mark::None);
+    window.SetText(kMinimalValueSize, QStringLiteral("77"));
+    window.Click(kAddItem);
+    window.SetText(kListText, QStringLiteral("not taken"));
+    window.RunCommand(kSaveValue);
+    QVERIFY(window.Lines(kSelectionListTexts).isEmpty());
+    QCOMPARE(window.Edit(kMinimalValueSize)->text(), QStringLiteral("100"));
+    QCOMPARE(window.Edit(kMaximalValueSize)->text(), QStringLiteral("-100"));
+    QCOMPARE(window.MarkOf(kSaveItem), Mark::Save);
+    QCOMPARE(window.MarkOf(kSaveValue), Mark::None);
   }
 
   void remove_data() {
@@ -251,13 +253,13 @@ class SelectionListTest : public QObject {
     Panel panel;
     panel.window.AddValues(Numbers(count));
     if (selected >= 0)
-      panel.window.ClickRow("ComboListValues", selected);
-    panel.window.Click("Button2");
-    QCOMPARE(panel.window.Lines("ComboListValues"), left);
-    QCOMPARE(panel.window.List("ComboListNames")->count(), left.size());
-    QCOMPARE(panel.window.SelectedRow("ComboListNames"), selectedAfter);
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), selectedAfter);
-    QCOMPARE(panel.window.Label("ComboNum")->text(), QString::number(left.size()));
+      panel.window.ClickRow(kSelectionListValues, selected);
+    panel.window.Click(kRemoveValue);
+    QCOMPARE(panel.window.Lines(kSelectionListValues), left);
+    QCOMPARE(panel.window.List(kSelectionListTexts)->count(), left.size());
+    QCOMPARE(panel.window.SelectedRow(kSelectionListTexts), selectedAfter);
+    QCOMPARE(panel.window.SelectedRow(kSelectionListValues), selectedAfter);
+    QCOMPARE(panel.window.Label(kCount)->text(), QString::number(left.size()));
     if (left.isEmpty()) {
       QCOMPARE(panel.Min(), QStringLiteral("100"));
       QCOMPARE(panel.Max(), QStringLiteral("-100"));
@@ -266,8 +268,8 @@ class SelectionListTest : public QObject {
 
   void listsFollowEachOther_data() {
     QTest::addColumn<QString>("list");
-    QTest::newRow("texts") << "ComboListNames";
-    QTest::newRow("values") << "ComboListValues";
+    QTest::newRow("texts") << kSelectionListTexts;
+    QTest::newRow("values") << kSelectionListValues;
   }
   void listsFollowEachOther() {
     QFETCH(QString, list);
@@ -275,16 +277,16 @@ class SelectionListTest : public QObject {
     Panel panel;
     panel.window.AddValues({"1", "2", "3"});
     panel.window.ClickRow(name.constData(), 0);
-    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 0);
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 0);
-    QCOMPARE(panel.window.Edit("NewComboName")->text(), QStringLiteral("text 1"));
-    QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("1"));
-    QCOMPARE(panel.window.MarkOf("Button1"), Mark::Add);
+    QCOMPARE(panel.window.SelectedRow(kSelectionListTexts), 0);
+    QCOMPARE(panel.window.SelectedRow(kSelectionListValues), 0);
+    QCOMPARE(panel.window.Edit(kListText)->text(), QStringLiteral("text 1"));
+    QCOMPARE(panel.window.Edit(kListValue)->text(), QStringLiteral("1"));
+    QCOMPARE(panel.window.MarkOf(kAddValue), Mark::Add);
     panel.window.PressKey(name.constData(), Qt::Key_Down);
-    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 1);
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
-    QCOMPARE(panel.window.Edit("NewComboName")->text(), QStringLiteral("text 2"));
-    QCOMPARE(panel.window.Edit("NewComboValue")->text(), QStringLiteral("2"));
+    QCOMPARE(panel.window.SelectedRow(kSelectionListTexts), 1);
+    QCOMPARE(panel.window.SelectedRow(kSelectionListValues), 1);
+    QCOMPARE(panel.window.Edit(kListText)->text(), QStringLiteral("text 2"));
+    QCOMPARE(panel.window.Edit(kListValue)->text(), QStringLiteral("2"));
   }
 
   // Neither list can be left without a selected line while it holds lines, so "Save value"
@@ -292,7 +294,7 @@ class SelectionListTest : public QObject {
   void selectionSurvivesAttemptsToClearIt_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<Deselecting>("gesture");
-    for (const char* list : {"ComboListNames", "ComboListValues"}) {
+    for (const char* list : {kSelectionListTexts, kSelectionListValues}) {
       const QString name = QString::fromLatin1(list);
       QTest::addRow("%s, blank area", list) << name << Deselecting::BlankClick;
       QTest::addRow("%s, control-click", list) << name << Deselecting::ControlClick;
@@ -307,21 +309,21 @@ class SelectionListTest : public QObject {
     panel.window.AddValues({"1", "2", "3"});
     panel.window.ClickRow(name.constData(), 1);
     panel.window.TryToDeselect(name.constData(), gesture);
-    QCOMPARE(panel.window.SelectedRow("ComboListNames"), 1);
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), 1);
-    panel.window.SetText("NewComboValue", QStringLiteral("20"));
-    panel.window.Click("Button7");
-    QCOMPARE(panel.window.Lines("ComboListValues"), (QStringList{"1", "20", "3"}));
-    QCOMPARE(panel.window.Lines("ComboListNames"), (QStringList{"text 1", "text 2", "text 3"}));
+    QCOMPARE(panel.window.SelectedRow(kSelectionListTexts), 1);
+    QCOMPARE(panel.window.SelectedRow(kSelectionListValues), 1);
+    panel.window.SetText(kListValue, QStringLiteral("20"));
+    panel.window.Click(kSaveValue);
+    QCOMPARE(panel.window.Lines(kSelectionListValues), (QStringList{"1", "20", "3"}));
+    QCOMPARE(panel.window.Lines(kSelectionListTexts), (QStringList{"text 1", "text 2", "text 3"}));
   }
 
   void clickIntoAnEmptyListChangesNothing() {
     Panel panel;
-    panel.window.SetText("NewComboName", QStringLiteral("kept"));
-    QListWidget* names = panel.window.List("ComboListNames");
+    panel.window.SetText(kListText, QStringLiteral("kept"));
+    QListWidget* names = panel.window.List(kSelectionListTexts);
     QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(panel.window.Edit("NewComboName")->text(), QStringLiteral("kept"));
-    QCOMPARE(panel.window.SelectedRow("ComboListValues"), -1);
+    QCOMPARE(panel.window.Edit(kListText)->text(), QStringLiteral("kept"));
+    QCOMPARE(panel.window.SelectedRow(kSelectionListValues), -1);
   }
 };
 

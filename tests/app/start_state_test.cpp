@@ -8,10 +8,12 @@
 
 #include "app/form2.h"
 #include "platform/errors.h"
+#include "widget_names.h"
 #include "window_harness.h"
 
 using pw::test::Mark;
 using pw::test::Window;
+using namespace pw::test::widgets;
 
 namespace {
 
@@ -53,54 +55,55 @@ class StartStateTest : public QObject {
     QTest::addColumn<QString>("text");
     const QString text = QStringLiteral("text");
     const std::tuple<const char*, QString, QString> rows[] = {
-        {"TweakName", text, QStringLiteral("Tweak item name")},
-        {"TweakDescr", QStringLiteral("plainText"), QStringLiteral("Tweak item description\n")},
-        {"RepUIDLabel", text, QStringLiteral("UID: ")},
-        {"RepUID", text, QStringLiteral("0x12345678")},
-        {"RepKeyLabel", text, QStringLiteral("Key:")},
-        {"RepKey", text, QStringLiteral("1")},
-        {"KeyTypeLabel", text, QStringLiteral("Item type:")},
-        {"KeyType", QStringLiteral("currentText"), QStringLiteral("String")},
-        {"KeyViewLabel", text, QStringLiteral("Item view type:")},
-        {"KeyView", QStringLiteral("currentText"), QStringLiteral("Common")},
-        {"isCombo", text, QStringLiteral("Use selection list")},
-        {"Label7", text, QStringLiteral("Minimal value size")},
-        {"MinValue", text, QStringLiteral("0")},
-        {"Label8", text, QStringLiteral("Maximal value size")},
-        {"MaxValue", text, QStringLiteral("0x7fffffff")},
-        {"LabeledEdit1Label", text, QStringLiteral("Separator")},
-        {"LabeledEdit1", text, QString()},
-        {"Label15", text, QStringLiteral("Select")},
-        {"ComboBox1", QStringLiteral("currentText"), QStringLiteral("File")},
-        {"IncKey", text, QStringLiteral("increase key number")},
-        {"Button4", text, QStringLiteral("Add item")},
-        {"Button6", text, QStringLiteral("Save item")},
-        {"Button3", text, QStringLiteral("Remove item")},
-        {"GroupBox1", QStringLiteral("title"), QStringLiteral("Selection list values")},
-        {"ComboNumLabel", text, QStringLiteral("Count:")},
-        {"ComboNum", text, QStringLiteral("0")},
-        {"NewComboNameLabel", text, QStringLiteral("Text")},
-        {"NewComboName", text, QString()},
-        {"NewComboValueLabel", text, QStringLiteral("Value")},
-        {"NewComboValue", text, QStringLiteral("0")},
-        {"Button7", text, QStringLiteral("Save value")},
-        {"Button1", text, QStringLiteral("Add value")},
-        {"CheckBox2", text, QStringLiteral("Increase value")},
-        {"Button2", text, QStringLiteral("Remove")},
-        {"SetNameLabel", text, QStringLiteral("Plugin name:")},
-        {"SetName", text, QStringLiteral("Plugin name")},
-        {"SetDescrLabel", text, QStringLiteral("Description:")},
-        {"SetDescr", QStringLiteral("plainText"), QStringLiteral("Descriprion\n")},
-        {"PluginNameLabel", text, QStringLiteral("Plugin file")},
-        {"PluginName", text, QStringLiteral("my_tweak")},
-        {"SetUIDLabel", text, QStringLiteral("Plugin uid: 0\u0445fac")},
-        {"SetUID", text, QStringLiteral("00000")},
-        {"Button12", text, QStringLiteral("Open plugin")},
-        {"Button11", text, QStringLiteral("Save plugin")},
-        {"CheckBox1", text, QStringLiteral("join")},
-        {"Button13", text, QStringLiteral("Associate *.qvx")},
-        {"InviteLabel", text, QStringLiteral("Send your good plugins to plugins@qorvix.example")},
-        {"UpdateLabel", text,
+        {kTweakItemName, text, QStringLiteral("Tweak item name")},
+        {kTweakItemDescription, QStringLiteral("plainText"),
+         QStringLiteral("Tweak item description\n")},
+        {kUidLabel, text, QStringLiteral("UID: ")},
+        {kUid, text, QStringLiteral("0x12345678")},
+        {kKeyLabel, text, QStringLiteral("Key:")},
+        {kKey, text, QStringLiteral("1")},
+        {kItemTypeLabel, text, QStringLiteral("Item type:")},
+        {kItemType, QStringLiteral("currentText"), QStringLiteral("String")},
+        {kItemViewTypeLabel, text, QStringLiteral("Item view type:")},
+        {kItemViewType, QStringLiteral("currentText"), QStringLiteral("Common")},
+        {kUseSelectionList, text, QStringLiteral("Use selection list")},
+        {kMinimalValueSizeLabel, text, QStringLiteral("Minimal value size")},
+        {kMinimalValueSize, text, QStringLiteral("0")},
+        {kMaximalValueSizeLabel, text, QStringLiteral("Maximal value size")},
+        {kMaximalValueSize, text, QStringLiteral("0x7fffffff")},
+        {kSeparatorLabel, text, QStringLiteral("Separator")},
+        {kSeparator, text, QString()},
+        {kSelectLabel, text, QStringLiteral("Select")},
+        {kSelect, QStringLiteral("currentText"), QStringLiteral("File")},
+        {kIncreaseKeyNumber, text, QStringLiteral("increase key number")},
+        {kAddItem, text, QStringLiteral("Add item")},
+        {kSaveItem, text, QStringLiteral("Save item")},
+        {kRemoveItem, text, QStringLiteral("Remove item")},
+        {kSelectionListPanel, QStringLiteral("title"), QStringLiteral("Selection list values")},
+        {kCountLabel, text, QStringLiteral("Count:")},
+        {kCount, text, QStringLiteral("0")},
+        {kListTextLabel, text, QStringLiteral("Text")},
+        {kListText, text, QString()},
+        {kListValueLabel, text, QStringLiteral("Value")},
+        {kListValue, text, QStringLiteral("0")},
+        {kSaveValue, text, QStringLiteral("Save value")},
+        {kAddValue, text, QStringLiteral("Add value")},
+        {kIncreaseValue, text, QStringLiteral("Increase value")},
+        {kRemoveValue, text, QStringLiteral("Remove")},
+        {kPluginNameLabel, text, QStringLiteral("Plugin name:")},
+        {kPluginName, text, QStringLiteral("Plugin name")},
+        {kDescriptionLabel, text, QStringLiteral("Description:")},
+        {kDescription, QStringLiteral("plainText"), QStringLiteral("Descriprion\n")},
+        {kPluginFileLabel, text, QStringLiteral("Plugin file")},
+        {kPluginFile, text, QStringLiteral("my_tweak")},
+        {kPluginUidLabel, text, QStringLiteral("Plugin uid: 0\u0445fac")},
+        {kPluginUid, text, QStringLiteral("00000")},
+        {kOpenPlugin, text, QStringLiteral("Open plugin")},
+        {kSavePlugin, text, QStringLiteral("Save plugin")},
+        {kJoin, text, QStringLiteral("join")},
+        {kAssociate, text, QStringLiteral("Associate *.qvx")},
+        {kInviteLabel, text, QStringLiteral("Send your good plugins to plugins@qorvix.example")},
+        {kUpdateLabel, text,
          QStringLiteral(
              "After testing your plugins will be added to website and program  update.")},
     };
@@ -120,23 +123,24 @@ class StartStateTest : public QObject {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("toolTip");
     const std::pair<const char*, const char*> rows[] = {
-        {"TweakName", "Tweak item name"},
-        {"TweakDescr", "Tweak item description"},
-        {"RepUID", "Cenrep setting UID"},
-        {"RepKey", "Cenrep setting key"},
-        {"MinValue", ""},
-        {"MaxValue", "Maximal integer or maximal strring length"},
-        {"LabeledEdit1", "Char separator for uids list"},
-        {"IncKey", "После добавления твика увеличится номер ключа для добавления следующего"},
-        {"CheckBox2",
+        {kTweakItemName, "Tweak item name"},
+        {kTweakItemDescription, "Tweak item description"},
+        {kUid, "Cenrep setting UID"},
+        {kKey, "Cenrep setting key"},
+        {kMinimalValueSize, ""},
+        {kMaximalValueSize, "Maximal integer or maximal strring length"},
+        {kSeparator, "Char separator for uids list"},
+        {kIncreaseKeyNumber,
+         "После добавления твика увеличится номер ключа для добавления следующего"},
+        {kIncreaseValue,
          "После добавления цифрового значения, цифра в поле для добавления "
          "следующего увеличится"},
-        {"PluginName", "Plugin filename"},
-        {"SetUID", "Internal plugin uid"},
-        {"CheckBox1",
+        {kPluginFile, "Plugin filename"},
+        {kPluginUid, "Internal plugin uid"},
+        {kJoin,
          "При открытии плагина вся информация добавится в конец уже открытого "
          "плагина"},
-        {"Button13",
+        {kAssociate,
          "Associate *.qvx files in Windows with Qorvix Plugwright. Double-click will "
          "open program with loaded plugin."},
     };
@@ -153,9 +157,9 @@ class StartStateTest : public QObject {
   void dropDownEntries() {
     Window window;
     const std::pair<const char*, QStringList> rows[] = {
-        {"KeyType", {"Real", "String", "Integer"}},
-        {"KeyView", {"Common", "Uid set", "Path", "Bitmask", "Application", "Track bar"}},
-        {"ComboBox1", {"File", "Folder"}},
+        {kItemType, {"Real", "String", "Integer"}},
+        {kItemViewType, {"Common", "Uid set", "Path", "Bitmask", "Application", "Track bar"}},
+        {kSelect, {"File", "Folder"}},
     };
     for (const auto& [field, entries] : rows) {
       const QComboBox* box = window.DropDown(field);
@@ -170,41 +174,41 @@ class StartStateTest : public QObject {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
     const std::pair<const char*, const char*> rows[] = {
-        {"TweakName", "Tweak item name"},
-        {"TweakDescr", "Tweak item description"},
-        {"RepUID", "UID"},
-        {"RepKey", "Key"},
-        {"KeyType", "Item type"},
-        {"KeyView", "Item view type"},
-        {"isCombo", "Use selection list"},
-        {"MinValue", "Minimal value size"},
-        {"MaxValue", "Maximal value size"},
-        {"LabeledEdit1", "Separator"},
-        {"ComboBox1", "Select"},
-        {"IncKey", "increase key number"},
-        {"Button4", "Add item"},
-        {"Button6", "Save item"},
-        {"Button3", "Remove item"},
-        {"RepoList", "Tweak items"},
-        {"SpinButton1Up", "Move up"},
-        {"SpinButton1Down", "Move down"},
-        {"ComboNum", "Count"},
-        {"NewComboName", "Text"},
-        {"NewComboValue", "Value"},
-        {"Button1", "Add value"},
-        {"Button7", "Save value"},
-        {"ComboListNames", "Selection list texts"},
-        {"ComboListValues", "Selection list values"},
-        {"CheckBox2", "Increase value"},
-        {"Button2", "Remove"},
-        {"SetName", "Plugin name"},
-        {"SetDescr", "Description"},
-        {"PluginName", "Plugin file"},
-        {"SetUID", "Plugin uid: 0\u0445fac"},
-        {"Button12", "Open plugin"},
-        {"Button11", "Save plugin"},
-        {"CheckBox1", "join"},
-        {"Button13", "Associate *.qvx"},
+        {kTweakItemName, "Tweak item name"},
+        {kTweakItemDescription, "Tweak item description"},
+        {kUid, "UID"},
+        {kKey, "Key"},
+        {kItemType, "Item type"},
+        {kItemViewType, "Item view type"},
+        {kUseSelectionList, "Use selection list"},
+        {kMinimalValueSize, "Minimal value size"},
+        {kMaximalValueSize, "Maximal value size"},
+        {kSeparator, "Separator"},
+        {kSelect, "Select"},
+        {kIncreaseKeyNumber, "increase key number"},
+        {kAddItem, "Add item"},
+        {kSaveItem, "Save item"},
+        {kRemoveItem, "Remove item"},
+        {kTweakItems, "Tweak items"},
+        {kMoveUp, "Move up"},
+        {kMoveDown, "Move down"},
+        {kCount, "Count"},
+        {kListText, "Text"},
+        {kListValue, "Value"},
+        {kAddValue, "Add value"},
+        {kSaveValue, "Save value"},
+        {kSelectionListTexts, "Selection list texts"},
+        {kSelectionListValues, "Selection list values"},
+        {kIncreaseValue, "Increase value"},
+        {kRemoveValue, "Remove"},
+        {kPluginName, "Plugin name"},
+        {kDescription, "Description"},
+        {kPluginFile, "Plugin file"},
+        {kPluginUid, "Plugin uid: 0\u0445fac"},
+        {kOpenPlugin, "Open plugin"},
+        {kSavePlugin, "Save plugin"},
+        {kJoin, "join"},
+        {kAssociate, "Associate *.qvx"},
     };
     for (const auto& [field, name] : rows)
       QTest::newRow(field) << QString::fromLatin1(field) << QString::fromUtf8(name);
@@ -232,12 +236,12 @@ class StartStateTest : public QObject {
   void fonts() {
     Window window;
     const QString unicodeFont = QStringLiteral("Arial Unicode MS");
-    for (const char* field : {"TweakName", "TweakDescr", "RepoList", "NewComboName",
-                              "NewComboValue", "SetName", "SetDescr"})
+    for (const char* field : {kTweakItemName, kTweakItemDescription, kTweakItems, kListText,
+                              kListValue, kPluginName, kDescription})
       QCOMPARE(window.Find<QWidget>(field)->font().family(), unicodeFont);
-    for (const char* field : {"RepUID", "KeyView", "Button4", "SetUID"})
+    for (const char* field : {kUid, kItemViewType, kAddItem, kPluginUid})
       QCOMPARE(window.Find<QWidget>(field)->font().family(), QStringLiteral("Tahoma"));
-    for (const char* label : {"InviteLabel", "UpdateLabel"}) {
+    for (const char* label : {kInviteLabel, kUpdateLabel}) {
       QVERIFY(window.Label(label)->font().bold());
       QCOMPARE(window.Label(label)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
     }
@@ -245,27 +249,29 @@ class StartStateTest : public QObject {
 
   void editorState() {
     Window window;
-    QVERIFY(!window.Find<QGroupBox>("GroupBox1")->isEnabled());
-    QVERIFY(!window.form().rect().intersects(window.Find<QGroupBox>("GroupBox1")->geometry()));
-    QVERIFY(window.Check("isCombo")->isEnabled());
-    QVERIFY(!window.Check("isCombo")->isChecked());
-    for (const char* check : {"IncKey", "CheckBox2", "CheckBox1"})
+    QVERIFY(!window.Find<QGroupBox>(kSelectionListPanel)->isEnabled());
+    QVERIFY(
+        !window.form().rect().intersects(window.Find<QGroupBox>(kSelectionListPanel)->geometry()));
+    QVERIFY(window.Check(kUseSelectionList)->isEnabled());
+    QVERIFY(!window.Check(kUseSelectionList)->isChecked());
+    for (const char* check : {kIncreaseKeyNumber, kIncreaseValue, kJoin})
       QVERIFY(!window.Check(check)->isChecked());
-    for (const char* shown : {"Label7", "MinValue", "Label8", "MaxValue"})
+    for (const char* shown :
+         {kMinimalValueSizeLabel, kMinimalValueSize, kMaximalValueSizeLabel, kMaximalValueSize})
       QVERIFY(window.Find<QWidget>(shown)->isVisible());
-    for (const char* hidden : {"LabeledEdit1", "LabeledEdit1Label", "Label15", "ComboBox1"})
+    for (const char* hidden : {kSeparator, kSeparatorLabel, kSelectLabel, kSelect})
       QVERIFY(window.Find<QWidget>(hidden)->isHidden());
-    QCOMPARE(window.List("RepoList")->count(), 0);
-    QCOMPARE(window.SelectedRow("RepoList"), -1);
-    for (const char* button : {"Button4", "Button6", "Button1", "Button7"})
+    QCOMPARE(window.List(kTweakItems)->count(), 0);
+    QCOMPARE(window.SelectedRow(kTweakItems), -1);
+    for (const char* button : {kAddItem, kSaveItem, kAddValue, kSaveValue})
       QCOMPARE(window.MarkOf(button), Mark::None);
     QVERIFY(window.prompts.messages.empty() && window.prompts.errors.empty());
   }
 
   void selectionPanelAtRightEdge() {
     Window window;
-    window.Toggle("isCombo");
-    const QRect panel = window.Find<QGroupBox>("GroupBox1")->geometry();
+    window.Toggle(kUseSelectionList);
+    const QRect panel = window.Find<QGroupBox>(kSelectionListPanel)->geometry();
     QVERIFY(panel.left() >= 477);
     QVERIFY(panel.right() < 767);
     QVERIFY(window.form().rect().contains(panel));
@@ -273,8 +279,8 @@ class StartStateTest : public QObject {
 
   void tabOrderFollowsReadingOrder() {
     Window window;
-    window.Toggle("isCombo");
-    QWidget* first = window.Find<QWidget>("TweakName");
+    window.Toggle(kUseSelectionList);
+    QWidget* first = window.Find<QWidget>(kTweakItemName);
     first->setFocus();
     QList<QWidget*> visited{first};
     for (int step = 0; step < 100; ++step) {
@@ -289,7 +295,7 @@ class StartStateTest : public QObject {
           widget->focusProxy() == nullptr)
         focusable << widget;
     QCOMPARE(visited.size(), focusable.size());
-    const QWidget* panel = window.Find<QWidget>("GroupBox1");
+    const QWidget* panel = window.Find<QWidget>(kSelectionListPanel);
     for (qsizetype k = 1; k < visited.size(); ++k) {
       const QWidget* earlier = visited[k - 1];
       const QWidget* later = visited[k];

@@ -7,20 +7,22 @@
 #include "app/field_text.h"
 #include "app/uid_digits_validator.h"
 
+#include "widget_names.h"
 #include "window_harness.h"
 
 using pw::test::Mark;
 using pw::test::Window;
+using namespace pw::test::widgets;
 
 namespace {
 
-enum Area { kBounds, kSeparator, kPathKind };
+enum class Area { Bounds, Separator, PathKind };
 
 // Which fields of the bounds area a view shows.
 QStringList ShownInBoundsArea(const Window& window) {
   QStringList shown;
-  for (const char* field : {"Label7", "MinValue", "Label8", "MaxValue", "LabeledEdit1Label",
-                            "LabeledEdit1", "Label15", "ComboBox1"})
+  for (const char* field : {kMinimalValueSizeLabel, kMinimalValueSize, kMaximalValueSizeLabel,
+                            kMaximalValueSize, kSeparatorLabel, kSeparator, kSelectLabel, kSelect})
     if (!window.Find<QWidget>(field)->isHidden())
       shown << QString::fromLatin1(field);
   return shown;
@@ -28,12 +30,12 @@ QStringList ShownInBoundsArea(const Window& window) {
 
 QStringList AreaFields(Area area) {
   switch (area) {
-    case kSeparator:
-      return {"LabeledEdit1Label", "LabeledEdit1"};
-    case kPathKind:
-      return {"Label15", "ComboBox1"};
+    case Area::Separator:
+      return {kSeparatorLabel, kSeparator};
+    case Area::PathKind:
+      return {kSelectLabel, kSelect};
     default:
-      return {"Label7", "MinValue", "Label8", "MaxValue"};
+      return {kMinimalValueSizeLabel, kMinimalValueSize, kMaximalValueSizeLabel, kMaximalValueSize};
   }
 }
 
@@ -50,12 +52,12 @@ class ViewRulesTest : public QObject {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("area");
     QTest::addColumn<int>("width");
-    QTest::newRow("Common") << 0 << false << true << 1 << int(kBounds) << 477;
-    QTest::newRow("Uid set") << 1 << false << false << 1 << int(kSeparator) << 477;
-    QTest::newRow("Path") << 2 << false << false << 1 << int(kPathKind) << 477;
-    QTest::newRow("Bitmask") << 3 << true << false << 2 << int(kBounds) << 767;
-    QTest::newRow("Application") << 4 << false << false << 2 << int(kBounds) << 477;
-    QTest::newRow("Track bar") << 5 << false << false << 2 << int(kBounds) << 477;
+    QTest::newRow("Common") << 0 << false << true << 1 << int(Area::Bounds) << 477;
+    QTest::newRow("Uid set") << 1 << false << false << 1 << int(Area::Separator) << 477;
+    QTest::newRow("Path") << 2 << false << false << 1 << int(Area::PathKind) << 477;
+    QTest::newRow("Bitmask") << 3 << true << false << 2 << int(Area::Bounds) << 767;
+    QTest::newRow("Application") << 4 << false << false << 2 << int(Area::Bounds) << 477;
+    QTest::newRow("Track bar") << 5 << false << false << 2 << int(Area::Bounds) << 477;
   }
   void views() {
     QFETCH(int, view);
@@ -65,58 +67,58 @@ class ViewRulesTest : public QObject {
     QFETCH(int, area);
     QFETCH(int, width);
     Window window;
-    window.Choose("KeyView", view);
-    QCOMPARE(window.DropDown("KeyView")->currentIndex(), view);
-    QCOMPARE(window.Check("isCombo")->isChecked(), checked);
-    QCOMPARE(window.Check("isCombo")->isEnabled(), enabled);
-    QCOMPARE(window.DropDown("KeyType")->currentIndex(), type);
+    window.Choose(kItemViewType, view);
+    QCOMPARE(window.DropDown(kItemViewType)->currentIndex(), view);
+    QCOMPARE(window.Check(kUseSelectionList)->isChecked(), checked);
+    QCOMPARE(window.Check(kUseSelectionList)->isEnabled(), enabled);
+    QCOMPARE(window.DropDown(kItemType)->currentIndex(), type);
     QCOMPARE(ShownInBoundsArea(window), AreaFields(Area(area)));
     QCOMPARE(window.form().width(), width);
-    QCOMPARE(window.Find<QGroupBox>("GroupBox1")->isEnabled(), checked);
-    QCOMPARE(window.MarkOf("Button4"), Mark::Add);
-    QCOMPARE(window.MarkOf("Button6"), Mark::Save);
-    QCOMPARE(window.MarkOf("Button1"), Mark::None);
+    QCOMPARE(window.Find<QGroupBox>(kSelectionListPanel)->isEnabled(), checked);
+    QCOMPARE(window.MarkOf(kAddItem), Mark::Add);
+    QCOMPARE(window.MarkOf(kSaveItem), Mark::Save);
+    QCOMPARE(window.MarkOf(kAddValue), Mark::None);
   }
 
   void commonAfterBitmaskKeepsTheListAndTheType() {
     Window window;
-    window.Choose("KeyView", 3);
-    window.Choose("KeyView", 0);
-    QVERIFY(window.Check("isCombo")->isEnabled());
-    QVERIFY(window.Check("isCombo")->isChecked());
-    QCOMPARE(window.DropDown("KeyType")->currentIndex(), 2);
+    window.Choose(kItemViewType, 3);
+    window.Choose(kItemViewType, 0);
+    QVERIFY(window.Check(kUseSelectionList)->isEnabled());
+    QVERIFY(window.Check(kUseSelectionList)->isChecked());
+    QCOMPARE(window.DropDown(kItemType)->currentIndex(), 2);
     QCOMPARE(window.form().width(), 767);
   }
 
   void uidSetNarrowsAndKeepsHiddenBounds() {
     Window window;
-    window.Toggle("isCombo");
-    window.SetText("MinValue", "5");
-    window.SetText("MaxValue", "9");
-    window.Choose("KeyView", 1);
+    window.Toggle(kUseSelectionList);
+    window.SetText(kMinimalValueSize, "5");
+    window.SetText(kMaximalValueSize, "9");
+    window.Choose(kItemViewType, 1);
     QCOMPARE(window.form().width(), 477);
-    QVERIFY(!window.Check("isCombo")->isChecked());
-    QCOMPARE(window.Edit("MinValue")->text(), QStringLiteral("5"));
-    QCOMPARE(window.Edit("MaxValue")->text(), QStringLiteral("9"));
+    QVERIFY(!window.Check(kUseSelectionList)->isChecked());
+    QCOMPARE(window.Edit(kMinimalValueSize)->text(), QStringLiteral("5"));
+    QCOMPARE(window.Edit(kMaximalValueSize)->text(), QStringLiteral("9"));
   }
 
   void theUserMayChangeTheTypeAfterTheView() {
     Window window;
-    window.Choose("KeyView", 4);
-    window.Choose("KeyType", 0);
-    QCOMPARE(window.DropDown("KeyType")->currentIndex(), 0);
-    QCOMPARE(window.DropDown("KeyView")->currentIndex(), 4);
+    window.Choose(kItemViewType, 4);
+    window.Choose(kItemType, 0);
+    QCOMPARE(window.DropDown(kItemType)->currentIndex(), 0);
+    QCOMPARE(window.DropDown(kItemViewType)->currentIndex(), 4);
   }
 
   void useSelectionListSwitchesWidthAndPanel() {
     Window window;
-    auto* panel = window.Find<QGroupBox>("GroupBox1");
-    window.Toggle("isCombo");
+    auto* panel = window.Find<QGroupBox>(kSelectionListPanel);
+    window.Toggle(kUseSelectionList);
     QCOMPARE(window.form().size(), QSize(767, 638));
     QVERIFY(panel->isEnabled());
-    QCOMPARE(window.MarkOf("Button4"), Mark::Add);
-    QCOMPARE(window.MarkOf("Button6"), Mark::Save);
-    window.Toggle("isCombo");
+    QCOMPARE(window.MarkOf(kAddItem), Mark::Add);
+    QCOMPARE(window.MarkOf(kSaveItem), Mark::Save);
+    window.Toggle(kUseSelectionList);
     QCOMPARE(window.form().size(), QSize(477, 638));
     QVERIFY(!panel->isEnabled());
   }
@@ -126,12 +128,12 @@ class ViewRulesTest : public QObject {
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("itemMarked");
     QTest::addColumn<bool>("valueMarked");
-    for (const char* field :
-         {"TweakName", "TweakDescr", "RepUID", "RepKey", "MinValue", "MaxValue", "KeyType"})
+    for (const char* field : {kTweakItemName, kTweakItemDescription, kUid, kKey, kMinimalValueSize,
+                              kMaximalValueSize, kItemType})
       QTest::newRow(field) << QString::fromLatin1(field) << true << false;
-    for (const char* field : {"NewComboName", "NewComboValue"})
+    for (const char* field : {kListText, kListValue})
       QTest::newRow(field) << QString::fromLatin1(field) << false << true;
-    for (const char* field : {"SetName", "SetDescr", "PluginName", "SetUID", "ComboBox1"})
+    for (const char* field : {kPluginName, kDescription, kPluginFile, kPluginUid, kSelect})
       QTest::newRow(field) << QString::fromLatin1(field) << false << false;
   }
   void marks() {
@@ -140,29 +142,29 @@ class ViewRulesTest : public QObject {
     QFETCH(bool, valueMarked);
     Window window;
     const QByteArray name = field.toLatin1();
-    if (field == "NewComboName" || field == "NewComboValue")
-      window.Toggle("isCombo");
-    if (field == "ComboBox1")
-      window.Choose("KeyView", 2);
-    if (window.Check("isCombo")->isChecked())
-      window.Click("Button1");
-    window.Click("Button4");
+    if (field == kListText || field == kListValue)
+      window.Toggle(kUseSelectionList);
+    if (field == kSelect)
+      window.Choose(kItemViewType, 2);
+    if (window.Check(kUseSelectionList)->isChecked())
+      window.Click(kAddValue);
+    window.Click(kAddItem);
     if (qobject_cast<QComboBox*>(window.Find<QWidget>(name.constData())) != nullptr)
       window.Choose(name.constData(), 0);
     else
       window.Type(name.constData(), QStringLiteral("A"));
-    QCOMPARE(window.MarkOf("Button4"), itemMarked ? Mark::Add : Mark::None);
-    QCOMPARE(window.MarkOf("Button6"), itemMarked ? Mark::Save : Mark::None);
-    QCOMPARE(window.MarkOf("Button1"), valueMarked ? Mark::Add : Mark::None);
-    QCOMPARE(window.MarkOf("Button7"), valueMarked ? Mark::Save : Mark::None);
+    QCOMPARE(window.MarkOf(kAddItem), itemMarked ? Mark::Add : Mark::None);
+    QCOMPARE(window.MarkOf(kSaveItem), itemMarked ? Mark::Save : Mark::None);
+    QCOMPARE(window.MarkOf(kAddValue), valueMarked ? Mark::Add : Mark::None);
+    QCOMPARE(window.MarkOf(kSaveValue), valueMarked ? Mark::Save : Mark::None);
   }
 
   void enterIsNotTypedIntoDescriptions_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("key");
-    QTest::newRow("TweakDescr Return") << "TweakDescr" << int(Qt::Key_Return);
-    QTest::newRow("TweakDescr Enter") << "TweakDescr" << int(Qt::Key_Enter);
-    QTest::newRow("SetDescr Return") << "SetDescr" << int(Qt::Key_Return);
+    QTest::newRow("TweakDescr Return") << kTweakItemDescription << int(Qt::Key_Return);
+    QTest::newRow("TweakDescr Enter") << kTweakItemDescription << int(Qt::Key_Enter);
+    QTest::newRow("SetDescr Return") << kDescription << int(Qt::Key_Return);
   }
   void enterIsNotTypedIntoDescriptions() {
     QFETCH(QString, field);
@@ -211,31 +213,31 @@ class ViewRulesTest : public QObject {
     QFETCH(QString, arriving);
     QFETCH(QString, result);
     Window window;
-    window.Edit("SetUID")->setText(start);
+    window.Edit(kPluginUid)->setText(start);
     if (way == "pasted") {
-      window.Paste("SetUID", arriving);
+      window.Paste(kPluginUid, arriving);
     } else if (way == "dropped") {
-      window.Drop("SetUID", arriving);
+      window.Drop(kPluginUid, arriving);
     } else if (way == "composed") {
       QInputMethodEvent composed;
       composed.setCommitString(arriving);
-      window.Edit("SetUID")->setFocus();
-      QApplication::sendEvent(window.Edit("SetUID"), &composed);
+      window.Edit(kPluginUid)->setFocus();
+      QApplication::sendEvent(window.Edit(kPluginUid), &composed);
     } else {
       for (QChar c : arriving) {
         if (c == u'\b')
-          window.PressKey("SetUID", Qt::Key_Backspace);
+          window.PressKey(kPluginUid, Qt::Key_Backspace);
         else
-          window.Type("SetUID", QString(c));
+          window.Type(kPluginUid, QString(c));
       }
     }
-    QCOMPARE(window.Edit("SetUID")->text(), result);
+    QCOMPARE(window.Edit(kPluginUid)->text(), result);
   }
 
   // Unlike a typed key, pasted text replaces the selection, also in a full field.
   void pasteReplacesTheSelectedUid() {
     Window window;
-    QLineEdit* uid = window.Edit("SetUID");
+    QLineEdit* uid = window.Edit(kPluginUid);
     QApplication::clipboard()->setText(QStringLiteral("C0FFEE"));
     uid->setFocus();
     QTest::keyClick(uid, Qt::Key_A, Qt::ControlModifier);
@@ -253,23 +255,23 @@ class ViewRulesTest : public QObject {
 
   void fullPluginUidIgnoresSelection() {
     Window window;
-    QLineEdit* uid = window.Edit("SetUID");
+    QLineEdit* uid = window.Edit(kPluginUid);
     uid->setFocus();
     uid->selectAll();
-    window.Type("SetUID", QStringLiteral("7"));
+    window.Type(kPluginUid, QStringLiteral("7"));
     QCOMPARE(uid->text(), QStringLiteral("00000"));
-    window.PressKey("SetUID", Qt::Key_Delete);
-    window.Type("SetUID", QStringLiteral("7"));
+    window.PressKey(kPluginUid, Qt::Key_Delete);
+    window.Type(kPluginUid, QStringLiteral("7"));
     QCOMPARE(uid->text(), QStringLiteral("7"));
   }
 
   void separatorKeepsOneCharacter() {
     Window window;
-    window.Choose("KeyView", 1);
-    window.Type("LabeledEdit1", QStringLiteral(";,"));
-    QCOMPARE(window.Edit("LabeledEdit1")->text(), QStringLiteral(";"));
-    window.Edit("LabeledEdit1")->setText(QStringLiteral("|/"));
-    QCOMPARE(window.Edit("LabeledEdit1")->text(), QStringLiteral("|"));
+    window.Choose(kItemViewType, 1);
+    window.Type(kSeparator, QStringLiteral(";,"));
+    QCOMPARE(window.Edit(kSeparator)->text(), QStringLiteral(";"));
+    window.Edit(kSeparator)->setText(QStringLiteral("|/"));
+    QCOMPARE(window.Edit(kSeparator)->text(), QStringLiteral("|"));
   }
 };
 

@@ -8,8 +8,11 @@
 #include <QMimeData>
 
 #include "app/list_box.h"
+#include "widget_names.h"
 
 namespace pw::test {
+
+using namespace widgets;
 
 Window::Window(FormStartup startup) {
   startup.prompts = &prompts;
@@ -124,9 +127,9 @@ void Window::Toggle(const char* checkBoxName) {
 
 void Window::AddValues(const QStringList& values) {
   for (const QString& value : values) {
-    SetText("NewComboName", QStringLiteral("text ") + value);
-    SetText("NewComboValue", value);
-    Click("Button1");
+    SetText(kListText, QStringLiteral("text ") + value);
+    SetText(kListValue, value);
+    Click(kAddValue);
   }
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace pw {
 namespace {
 
@@ -52,6 +55,52 @@ TEST(EZFExceptionMessage, BuiltFromTheTable) {
     EXPECT_EQ(error.ErrorCode, c.code) << c.native;
     EXPECT_EQ(error.what(), c.message);
   }
+}
+
+// Each named native error has its entry: message number, text, and whether the component's
+// name goes in front; and no constant is left out of this list.
+TEST(EZFExceptionMessage, EveryNamedNativeErrorHasItsEntry) {
+  using namespace zf_native;
+  struct Row {
+    int native;
+    int code;
+    bool withName;
+    const char* text;
+  };
+  const Row rows[] = {
+      {kInvalidCompressionMode, 2, true, "Invalid compression mode. Mode must be in [0-9] range"},
+      {kBadSizeOrChecksum, 4, true,
+       "Invalid size or check sum of file or unsupported compression format"},
+      {kBlankNameOpen, 5, true, "File name is blank. Specify appropriate file name"},
+      {kBlankNameOpenMode, 5, true, "File name is blank. Specify appropriate file name"},
+      {kArchiveNotFound, 6, true, "File \"%s\" not found"},
+      {kArchiveNotOpen, 7, true, "Archive is not open"},
+      {kCannotCreateOutput, 9, true, "Cannot create file \"%s\""},
+      {kUpdateNotEnded, 13, true,
+       "Cannot proceed when update is not ended. Preceding EndUpdate call is required."},
+      {kReadOnlyArchive, 15, true, "File is open in read-only mode"},
+      {kCannotOpenSource, 16, true, "Cannot open file \"%s\""},
+      {kSourceSizeMismatch, 17, false, "Invalid compressed size, rfs.size = %d, count = %d"},
+      {kInvalidArchive, 18, false, "Invalid archive file."},
+      {kNoZip64DirEnd, 22, false, "Cannot find 64-bit directory end record"},
+      {kZip64Needed, 25, true, "Cannot compress file '%s'. Zip64 mode is not enabled"},
+      {kCentralDirWrite, 27, false, "Write to stream error"},
+      {kDeflate64, 32, false, "Deflate64 compression method is not supported"},
+      {kHashedNamesInvalid, 34, false, "Hashed list of file names is invalid"},
+      {kFileNameTooLong, 36, true, "File name is too long: \r\n\"%s\""},
+      {kDiskFull, 39, false, "Disk is full. There is not enough free space on disk."},
+  };
+  std::vector<int> listed;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.native);
+    const ZFNativeErrorInfo& info = NativeErrorInfo(row.native);
+    EXPECT_EQ(info.errorCode, row.code);
+    EXPECT_EQ(info.withName, row.withName);
+    EXPECT_STREQ(info.text, row.text);
+    listed.push_back(row.native);
+  }
+  EXPECT_TRUE(std::is_permutation(listed.begin(), listed.end(), std::begin(kAll), std::end(kAll)));
+  EXPECT_EQ(NativeErrorInfo(45).errorCode, -1);
 }
 
 }  // namespace

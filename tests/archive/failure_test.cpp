@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "archive/archiver.h"
-#include "archive_test_support.h"
+#include "package/package_archiver.h"
 #include "platform/errors.h"
 #include "platform/fault_injection.h"
 #include "platform/file_stream.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_prompts.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/zip_peer.h"
 
 namespace pw::test {
 namespace {
@@ -15,10 +19,10 @@ using Answers = std::deque<PromptButton>;
 
 constexpr size_t kSecondSize = 10000;
 
-class FailureTest : public ArchiveTest {
+class FailureTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
-    ArchiveTest::SetUp();
+    ScratchFolderTest::SetUp();
     package_ = dir_ / "p.qvx";
     first_ = dir_ / "first.txt";
     second_ = dir_ / "second.txt";
@@ -27,7 +31,6 @@ class FailureTest : public ArchiveTest {
   }
   // Opens the archive (after any faults on it are planned) and commits the first entry.
   void Start(TZFBaseArchiver& archiver) {
-    ConfigureAsSaving(archiver);
     archiver.FileName = package_;
     archiver.OpenArchive(file_mode::kCreate);
     archiver.AddFiles(first_);
@@ -53,7 +56,7 @@ std::vector<SourceFault> SourceFaults() {
   return {
       {"cannot open",
        {.pathPart = "", .failOpen = true},
-       "Z: Cannot open file \"%s\" - Native error: 00033"},
+       "PackageArchiver: Cannot open file \"%s\" - Native error: 00033"},
       {"shrinks",
        {.pathPart = "", .readLimit = 10},
        "Invalid compressed size, rfs.size = 10000, count = 10 - Native error: 00034"},
@@ -71,18 +74,18 @@ TEST_F(FailureTest, AbortLeavesTheArchiveAsItWas) {
   for (const SourceFault& fault : SourceFaults()) {
     SCOPED_TRACE(fault.label);
     ScriptedPrompts prompts({PromptButton::Abort});
-    TZFBaseArchiver archiver(&prompts);
-    Start(archiver);
+    const auto archiver = MakePackageArchiver(&prompts);
+    Start(*archiver);
     faults::FaultPlan plan = fault.plan;
     plan.pathPart = PathText(second_);
     faults::ScopedFaults scoped(plan);
-    archiver.AddFiles(second_);
+    archiver->AddFiles(second_);
     EXPECT_EQ(ReadFile(package_), before_);
-    EXPECT_EQ(archiver.DMHandle()->CDir.Count(), 1u);
+    EXPECT_EQ(archiver->DMHandle()->CDir.Count(), 1u);
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(prompts.asked[0].text, FailureText(WithPath(fault.message, second_)));
     EXPECT_EQ(prompts.asked[0].buttons, kAbortRetryIgnore);
-    archiver.CloseArchive();
+    archiver->CloseArchive();
     EXPECT_EQ(ReadFile(package_), before_);
   }
 }
@@ -94,19 +97,18 @@ TEST_F(FailureTest, AbortOnTheFirstEntryOfANewArchiveLeavesTheEmptyArchive) {
   for (const SourceFault& fault : SourceFaults()) {
     SCOPED_TRACE(fault.label);
     ScriptedPrompts prompts({PromptButton::Abort});
-    TZFBaseArchiver archiver(&prompts);
-    ConfigureAsSaving(archiver);
-    archiver.FileName = package_;
-    archiver.OpenArchive(file_mode::kCreate);
+    const auto archiver = MakePackageArchiver(&prompts);
+    archiver->FileName = package_;
+    archiver->OpenArchive(file_mode::kCreate);
     faults::FaultPlan plan = fault.plan;
     plan.pathPart = PathText(first_);
     faults::ScopedFaults scoped(plan);
-    archiver.AddFiles(first_);
+    archiver->AddFiles(first_);
     EXPECT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(ReadFile(package_), emptyArchive);
     EXPECT_EQ(PeerCheck(package_, {}), "OK");
-    EXPECT_EQ(archiver.DMHandle()->CDir.Count(), 0u);
-    archiver.CloseArchive();
+    EXPECT_EQ(archiver->DMHandle()->CDir.Count(), 0u);
+    archiver->CloseArchive();
     EXPECT_EQ(ReadFile(package_), emptyArchive);
   }
 }
@@ -122,14 +124,14 @@ TEST_F(FailureTest, IgnoreLeavesTheEntryOutAndRetryWritesItAgain) {
     for (const Case& c : cases) {
       SCOPED_TRACE(::testing::Message() << fault.label << " answer " << static_cast<int>(c.answer));
       ScriptedPrompts prompts({c.answer});
-      TZFBaseArchiver archiver(&prompts);
-      Start(archiver);
+      const auto archiver = MakePackageArchiver(&prompts);
+      Start(*archiver);
       faults::FaultPlan plan = fault.plan;
       plan.pathPart = PathText(second_);
       plan.times = c.times;
       faults::ScopedFaults scoped(plan);
-      archiver.AddFiles(second_);
-      archiver.CloseArchive();
+      archiver->AddFiles(second_);
+      archiver->CloseArchive();
       EXPECT_EQ(prompts.asked.size(), 1u);
       if (c.secondStored)
         EXPECT_EQ(PeerCheck(package_, {{"first.txt", first_}, {"second.txt", second_}}), "OK");
@@ -146,9 +148,9 @@ TEST_F(FailureTest, FullDiskWhileStoringAsksAndRestores) {
       FailureText("Disk is full. There is not enough free space on disk. - Native error: 00065");
   {
     ScriptedPrompts prompts({PromptButton::Abort});
-    TZFBaseArchiver archiver(&prompts);
-    Start(archiver);
-    archiver.AddFiles(second_);
+    const auto archiver = MakePackageArchiver(&prompts);
+    Start(*archiver);
+    archiver->AddFiles(second_);
     EXPECT_EQ(ReadFile(package_), before_);
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(prompts.asked[0].text, diskFull);
@@ -157,12 +159,12 @@ TEST_F(FailureTest, FullDiskWhileStoringAsksAndRestores) {
     // Retrying on a disk that is still full fails at the entry's header, which ends the
     // commit: the archive is restored and the stream error passes on.
     ScriptedPrompts prompts({PromptButton::Retry});
-    TZFBaseArchiver archiver(&prompts);
-    Start(archiver);
-    EXPECT_THROW(archiver.AddFiles(second_), StreamWriteError);
+    const auto archiver = MakePackageArchiver(&prompts);
+    Start(*archiver);
+    EXPECT_THROW(archiver->AddFiles(second_), StreamWriteError);
     EXPECT_EQ(ReadFile(package_), before_);
     EXPECT_EQ(prompts.asked.size(), 1u);
-    archiver.CloseArchive();
+    archiver->CloseArchive();
   }
   EXPECT_EQ(PeerCheck(package_, {{"first.txt", first_}}), "OK");
 }
@@ -174,20 +176,20 @@ TEST_F(FailureTest, FailedCentralDirectoryWriteRollsBackAndPassesOn) {
   faults::ScopedFaults scoped({.pathPart = PathText(package_),
                                .sizeLimit = static_cast<int64_t>(directoryAt + secondEntry + 10)});
   ScriptedPrompts prompts;
-  TZFBaseArchiver archiver(&prompts);
-  Start(archiver);
+  const auto archiver = MakePackageArchiver(&prompts);
+  Start(*archiver);
   try {
-    archiver.AddFiles(second_);
+    archiver->AddFiles(second_);
     FAIL();
   } catch (const EZFException& error) {
     EXPECT_EQ(error.NativeError, 46);
     EXPECT_STREQ(error.what(), "Write to stream error - Native error: 00046");
   }
   EXPECT_TRUE(prompts.asked.empty());
-  EXPECT_FALSE(archiver.InUpdate());
+  EXPECT_FALSE(archiver->InUpdate());
   EXPECT_EQ(ReadFile(package_), before_);
-  EXPECT_EQ(archiver.DMHandle()->CDir.Count(), 1u);
-  archiver.CloseArchive();
+  EXPECT_EQ(archiver->DMHandle()->CDir.Count(), 1u);
+  archiver->CloseArchive();
   EXPECT_EQ(ReadFile(package_), before_);
 }
 
@@ -196,15 +198,15 @@ TEST_F(FailureTest, FailedReplacementKeepsTheOldEntryOrTheWholeArchive) {
   WriteFile(third, "third");
   for (const PromptButton answer : {PromptButton::Ignore, PromptButton::Abort}) {
     ScriptedPrompts prompts({answer});
-    TZFBaseArchiver archiver(&prompts);
-    Start(archiver);
-    archiver.AddFiles(third);
+    const auto archiver = MakePackageArchiver(&prompts);
+    Start(*archiver);
+    archiver->AddFiles(third);
     const std::string withThird = ReadFile(package_);
     const std::string firstBytes = ReadFile(first_);
     WriteFile(first_, "a replacement that cannot be read");
     faults::ScopedFaults scoped({.pathPart = PathText(first_), .failOpen = true});
-    archiver.AddFiles(first_);
-    archiver.CloseArchive();
+    archiver->AddFiles(first_);
+    archiver->CloseArchive();
     EXPECT_EQ(ReadFile(package_), withThird);
     WriteFile(first_, firstBytes);
     EXPECT_EQ(PeerCheck(package_, {{"first.txt", first_}, {"third.txt", third}}), "OK");
@@ -222,39 +224,40 @@ TEST_F(FailureTest, TooLongSourcePathAsksAbortOrIgnore) {
   const auto source = folder / "long.txt";
   WriteFile(source, "x");
   ScriptedPrompts prompts({PromptButton::Ignore});
-  TZFBaseArchiver archiver(&prompts);
-  Start(archiver);
-  archiver.AddFiles(source);
+  const auto archiver = MakePackageArchiver(&prompts);
+  Start(*archiver);
+  archiver->AddFiles(source);
   ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_EQ(prompts.asked[0].text,
-            "Z: File name is too long: \r\n\"" + PathText(source) + "\" - Native error: 00061");
+  EXPECT_EQ(prompts.asked[0].text, "PackageArchiver: File name is too long: \r\n\"" +
+                                       PathText(source) + "\" - Native error: 00061");
   EXPECT_EQ(prompts.asked[0].buttons,
             (std::vector<PromptButton>{PromptButton::Abort, PromptButton::Ignore}));
-  archiver.CloseArchive();
+  archiver->CloseArchive();
   EXPECT_EQ(PeerCheck(package_, {{"first.txt", first_}}), "OK");
 }
 
 TEST_F(FailureTest, AssignedEventDecidesInsteadOfThePrompts) {
   ScriptedPrompts prompts;
-  TZFBaseArchiver archiver(&prompts);
+  const auto archiver = MakePackageArchiver(&prompts);
   std::vector<std::string> calls;
-  archiver.OnProcessFileFailure = [&](TZFBaseArchiver& sender, const std::u16string& fileName,
-                                      TZFProcessOperation operation, int nativeError, int errorCode,
-                                      const std::string& message, TZFAction& action) {
-    EXPECT_EQ(&sender, &archiver);
+  archiver->OnProcessFileFailure = [&](TZFBaseArchiver& sender, const std::u16string& fileName,
+                                       TZFProcessOperation operation, int nativeError,
+                                       int errorCode, const std::string& message,
+                                       TZFAction& action) {
+    EXPECT_EQ(&sender, archiver.get());
     EXPECT_EQ(fileName, second_.u16string());
-    EXPECT_EQ(operation, poAdd);
+    EXPECT_EQ(operation, TZFProcessOperation::Add);
     calls.push_back(std::to_string(nativeError) + "/" + std::to_string(errorCode) + " " + message);
-    action = calls.size() == 1 ? fxaRetry : fxaIgnore;
+    action = calls.size() == 1 ? TZFAction::Retry : TZFAction::Ignore;
   };
-  Start(archiver);
+  Start(*archiver);
   faults::ScopedFaults scoped({.pathPart = PathText(second_), .failOpen = true});
-  archiver.AddFiles(second_);
+  archiver->AddFiles(second_);
   EXPECT_TRUE(prompts.asked.empty());
   ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0],
-            "33/16 Z: Cannot open file \"" + PathText(second_) + "\" - Native error: 00033");
-  archiver.CloseArchive();
+  EXPECT_EQ(calls[0], "33/16 PackageArchiver: Cannot open file \"" + PathText(second_) +
+                          "\" - Native error: 00033");
+  archiver->CloseArchive();
   EXPECT_EQ(PeerCheck(package_, {{"first.txt", first_}}), "OK");
 }
 
@@ -266,17 +269,20 @@ TEST(DefaultFailureDecision, AnswersByNativeErrorAndButton) {
     bool asked;
   };
   const Case cases[] = {
-      {45, PromptButton::Retry, fxaAbort, false},  {61, PromptButton::Ignore, fxaIgnore, true},
-      {61, PromptButton::Cancel, fxaAbort, true},  {33, PromptButton::Retry, fxaRetry, true},
-      {33, PromptButton::Ignore, fxaIgnore, true}, {33, PromptButton::Abort, fxaAbort, true},
-      {65, PromptButton::Cancel, fxaAbort, true},
+      {45, PromptButton::Retry, TZFAction::Abort, false},
+      {61, PromptButton::Ignore, TZFAction::Ignore, true},
+      {61, PromptButton::Cancel, TZFAction::Abort, true},
+      {33, PromptButton::Retry, TZFAction::Retry, true},
+      {33, PromptButton::Ignore, TZFAction::Ignore, true},
+      {33, PromptButton::Abort, TZFAction::Abort, true},
+      {65, PromptButton::Cancel, TZFAction::Abort, true},
   };
   for (const Case& c : cases) {
     ScriptedPrompts prompts({c.pressed});
     EXPECT_EQ(DefaultFailureDecision(&prompts, c.native, "m"), c.action) << c.native;
     EXPECT_EQ(prompts.asked.size(), c.asked ? 1u : 0u);
   }
-  EXPECT_EQ(DefaultFailureDecision(nullptr, 33, "m"), fxaAbort);
+  EXPECT_EQ(DefaultFailureDecision(nullptr, 33, "m"), TZFAction::Abort);
 }
 
 }  // namespace

@@ -6,9 +6,13 @@
 #include <chrono>
 
 #include "archive/archiver.h"
-#include "archive_test_support.h"
+#include "package/package_archiver.h"
 #include "platform/dos_time.h"
 #include "platform/file_stream.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/package_files.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/zip_peer.h"
 
 namespace pw::test {
 namespace {
@@ -71,7 +75,7 @@ void ExpectEntry(const std::string& zip, size_t at, size_t central, const std::s
   EXPECT_EQ(zip.substr(central + 58, 36), field);
 }
 
-class LayoutTest : public ArchiveTest {
+class LayoutTest : public ScratchFolderTest {
  protected:
   std::filesystem::path Source(const std::string& name, const std::string& bytes) {
     WriteFile(dir_ / name, bytes);
@@ -89,14 +93,13 @@ TEST_F(LayoutTest, TwoEntryPackageHasTheWorkedOffsets) {
     const auto plg = Source("my_tweak.plg", d1);
     const auto cre = Source("fac00000.cre", d2);
     const auto package = dir_ / "my_tweak.qvx";
-    TZFBaseArchiver archiver;
-    ConfigureAsSaving(archiver);
-    archiver.FileName = package;
-    archiver.OpenArchive(file_mode::kCreate);
-    archiver.AddFiles(plg);
+    const auto archiver = MakePackageArchiver();
+    archiver->FileName = package;
+    archiver->OpenArchive(file_mode::kCreate);
+    archiver->AddFiles(plg);
     EXPECT_EQ(PeerCheck(package, {{"my_tweak.plg", plg}}), "OK");
-    archiver.AddFiles(cre);
-    archiver.CloseArchive();
+    archiver->AddFiles(cre);
+    archiver->CloseArchive();
 
     const std::string zip = ReadFile(package);
     ASSERT_EQ(zip.size(), 366 + s1 + s2);
@@ -124,20 +127,18 @@ TEST_F(LayoutTest, TimeStampIsTheLocalLastWriteTimeOrNowBefore1980) {
       std::chrono::sys_days{std::chrono::year{1975} / 1 / 1}};
   std::filesystem::last_write_time(old, std::chrono::file_clock::from_sys(newYear1975));
   const auto package = dir_ / "p.qvx";
-  TZFBaseArchiver archiver;
-  ConfigureAsSaving(archiver);
-  archiver.FileName = package;
-  archiver.OpenArchive(file_mode::kCreate);
+  const auto archiver = MakePackageArchiver();
+  archiver->FileName = package;
+  archiver->OpenArchive(file_mode::kCreate);
   const uint32_t before = CurrentDosDateTime();
-  archiver.AddFiles(dated);
-  archiver.AddFiles(old);
+  archiver->AddFiles(dated);
+  archiver->AddFiles(old);
   const uint32_t after = CurrentDosDateTime();
-  archiver.CloseArchive();
+  archiver->CloseArchive();
 
   const std::string zip = ReadFile(package);
-  const auto dosStamp = [&](size_t at) {
-    return static_cast<uint32_t>(U16At(zip, at + 12)) << 16 | U16At(zip, at + 10);
-  };
+  // Time at offset 10 and date at 12 of a local header read as one little-endian word.
+  const auto dosStamp = [&](size_t at) { return U32At(zip, at + 10); };
   EXPECT_EQ(dosStamp(0), stamp);
   const uint32_t oldStamp = dosStamp(30 + 9 + 30 + 1);
   EXPECT_GE(oldStamp, before);
@@ -150,12 +151,7 @@ TEST_F(LayoutTest, AttributeWordOfAReadOnlySource) {
                                            std::filesystem::perms::group_read |
                                            std::filesystem::perms::others_read);
   const auto package = dir_ / "p.qvx";
-  TZFBaseArchiver archiver;
-  ConfigureAsSaving(archiver);
-  archiver.FileName = package;
-  archiver.OpenArchive(file_mode::kCreate);
-  archiver.AddFiles(source);
-  archiver.CloseArchive();
+  WritePackage(package, {source});
   const std::string zip = ReadFile(package);
   const size_t central = 30 + 10 + 32 + 4;
   EXPECT_EQ(U32At(zip, central + 38), 0x21u);

@@ -2,12 +2,13 @@
 // name field that carries every name whole, and the decoding of names from other archivers.
 #include <gtest/gtest.h>
 
-#include "archive/archiver.h"
 #include "archive/entry_names.h"
 #include "archive/name_decoding.h"
-#include "archive_test_support.h"
-#include "platform/file_stream.h"
 #include "platform/text.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/package_files.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/zip_peer.h"
 
 namespace pw::test {
 namespace {
@@ -45,7 +46,7 @@ std::vector<NameCase> Cases() {
   };
 }
 
-class NamesTest : public ArchiveTest {};
+class NamesTest : public ScratchFolderTest {};
 
 TEST_F(NamesTest, BytesFlagsAndUnicodeFieldInBothHeaders) {
   for (const NameCase& c : Cases()) {
@@ -58,12 +59,7 @@ TEST_F(NamesTest, BytesFlagsAndUnicodeFieldInBothHeaders) {
     const auto source = dir_ / std::filesystem::path(std::u8string(c.name.begin(), c.name.end()));
     WriteFile(source, c.label);
     const auto package = dir_ / "names.qvx";
-    TZFBaseArchiver archiver;
-    ConfigureAsSaving(archiver);
-    archiver.FileName = package;
-    archiver.OpenArchive(file_mode::kCreate);
-    archiver.AddFiles(source);
-    archiver.CloseArchive();
+    WritePackage(package, {source});
 
     const std::string zip = ReadFile(package);
     const size_t n = c.bytes.size();

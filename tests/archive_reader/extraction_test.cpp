@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "archive/archiver.h"
-#include "archive_test_support.h"
+#include "package/package_archiver.h"
+#include "platform/byte_cursor.h"
 #include "platform/fault_injection.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_prompts.h"
+#include "tests/support/scratch_folder.h"
 #include "zip_builder.h"
 
 namespace pw::test {
@@ -25,21 +29,20 @@ class PasswordPrompts : public ScriptedPrompts {
   std::vector<std::string> passwordsAsked;
 };
 
-class ExtractionTest : public ArchiveTest {
+class ExtractionTest : public ScratchFolderTest {
  protected:
   // Extracts every top-level entry of an archive of these entries into dir_/out.
   void Extract(const std::vector<BuiltEntry>& entries, UserPrompts* prompts, bool recurse = false) {
     const auto path = dir_ / "a.zip";
     WriteFile(path, BuildArchive(entries));
-    TZFBaseArchiver archiver(prompts);
-    ConfigureAsSaving(archiver);
-    archiver.Options.Recurse = recurse;
-    archiver.FileName = path;
-    archiver.OpenArchive();
+    const auto archiver = MakePackageArchiver(prompts);
+    archiver->Options.Recurse = recurse;
+    archiver->FileName = path;
+    archiver->OpenArchive();
     out_ = dir_ / "out";
     std::filesystem::create_directories(out_);
-    archiver.BaseDir = out_;
-    archiver.ExtractFiles(u"*", zf::kDefaultSearchAttr, u"");
+    archiver->BaseDir = out_;
+    archiver->ExtractFiles(u"*", zf::kDefaultSearchAttr, u"");
   }
   std::vector<std::string> OutNames() const {
     std::vector<std::string> names;
@@ -58,7 +61,8 @@ class ExtractionTest : public ArchiveTest {
 
 TEST_F(ExtractionTest, AnswersToAFailedEntry) {
   const std::string badSize =
-      "Z: Invalid size or check sum of file or unsupported compression format - Native error: "
+      "PackageArchiver: Invalid size or check sum of file or unsupported compression format - "
+      "Native error: "
       "00008" +
       kFailureTail;
   const struct {
@@ -99,16 +103,16 @@ TEST_F(ExtractionTest, EntriesThatCannotGiveTheirDataFail) {
   } cases[] = {
       {deflate64, "Deflate64 compression method is not supported - Native error: 00055"},
       {method12,
-       "Z: Invalid size or check sum of file or unsupported compression format - "
+       "PackageArchiver: Invalid size or check sum of file or unsupported compression format - "
        "Native error: 00008"},
       {badCrc,
-       "Z: Invalid size or check sum of file or unsupported compression format - "
+       "PackageArchiver: Invalid size or check sum of file or unsupported compression format - "
        "Native error: 00008"},
       {bomb,
-       "Z: Invalid size or check sum of file or unsupported compression format - "
+       "PackageArchiver: Invalid size or check sum of file or unsupported compression format - "
        "Native error: 00008"},
       {shortStream,
-       "Z: Invalid size or check sum of file or unsupported compression format - "
+       "PackageArchiver: Invalid size or check sum of file or unsupported compression format - "
        "Native error: 00008"},
   };
   for (const auto& c : cases) {
@@ -151,14 +155,15 @@ std::string AesField(uint16_t actualMethod) {
       "\x01\x99\x07\x00\x02\x00"
       "AE\x03",
       9);
-  field += static_cast<char>(actualMethod & 0xFF);
-  field += static_cast<char>(actualMethod >> 8);
-  return field;
+  ByteWriter method;
+  method.U16(actualMethod);
+  return field + std::string(method.Chars());
 }
 
 TEST_F(ExtractionTest, AesEntriesAreDecidedByTheMethodTheirFieldGives) {
   const std::string badMethod =
-      "Z: Invalid size or check sum of file or unsupported compression format - Native error: "
+      "PackageArchiver: Invalid size or check sum of file or unsupported compression format - "
+      "Native error: "
       "00008";
   const struct {
     uint16_t actualMethod;
@@ -196,8 +201,9 @@ TEST_F(ExtractionTest, FolderInTheWayAndFullDisk) {
   std::filesystem::create_directories(dir_ / "out" / "a.txt" / "inside");
   Extract({TrueEntry("a.txt", "a")}, &blocked);
   ASSERT_EQ(blocked.asked.size(), 1u);
-  EXPECT_EQ(blocked.asked[0].text, "Z: Cannot create file \"" + (out_ / "a.txt").string() +
-                                       "\" - Native error: 00019" + kFailureTail);
+  EXPECT_EQ(blocked.asked[0].text, "PackageArchiver: Cannot create file \"" +
+                                       (out_ / "a.txt").string() + "\" - Native error: 00019" +
+                                       kFailureTail);
   std::filesystem::remove_all(out_);
 
   ScriptedPrompts full({PromptButton::Ignore});

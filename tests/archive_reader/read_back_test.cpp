@@ -2,15 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <map>
 
 #include "archive/archiver.h"
-#include "archive_test_support.h"
+#include "package/package_archiver.h"
 #include "platform/dos_time.h"
 #include "platform/fault_injection.h"
 #include "platform/file_info.h"
 #include "platform/file_stream.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/package_files.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/zip_peer.h"
 #include "zip_builder.h"
 
 namespace pw::test {
@@ -25,13 +28,14 @@ Contents FolderContents(const std::filesystem::path& folder) {
   return contents;
 }
 
-class ReadBackTest : public ArchiveTest {
+class ReadBackTest : public ScratchFolderTest {
  protected:
   // Opens without a mode, with the settings opening a plugin uses.
-  void Open(TZFBaseArchiver& archiver, const std::filesystem::path& path) {
-    ConfigureAsSaving(archiver);
-    archiver.FileName = path;
-    archiver.OpenArchive();
+  std::unique_ptr<TZFBaseArchiver> Open(const std::filesystem::path& path) {
+    auto archiver = MakePackageArchiver();
+    archiver->FileName = path;
+    archiver->OpenArchive();
+    return archiver;
   }
   Contents ExtractAll(TZFBaseArchiver& archiver, const std::string& folder) {
     const auto target = dir_ / folder;
@@ -52,11 +56,12 @@ class ReadBackTest : public ArchiveTest {
   int OpenFailure(const std::string& bytes) {
     const auto path = dir_ / "broken.zip";
     WriteFile(path, bytes);
-    TZFBaseArchiver archiver;
+    const auto archiver = MakePackageArchiver();
+    archiver->FileName = path;
     try {
-      Open(archiver, path);
+      archiver->OpenArchive();
     } catch (const EZFException& error) {
-      EXPECT_FALSE(archiver.Active());
+      EXPECT_FALSE(archiver->Active());
       return error.NativeError;
     }
     return 0;
@@ -69,21 +74,15 @@ TEST_F(ReadBackTest, OwnPackageGivesBackItsEntriesTimesAndAttributes) {
                                                          6)},
                             {"fac00000.cre", std::string(5000, '\x07')}};
   const auto package = dir_ / "my_tweak.qvx";
-  {
-    TZFBaseArchiver writer;
-    ConfigureAsSaving(writer);
-    writer.FileName = package;
-    writer.OpenArchive(file_mode::kCreate);
-    for (const auto& [name, bytes] : sources) {
-      WriteFile(dir_ / name, bytes);
-      writer.AddFiles(dir_ / name);
-    }
-    writer.CloseArchive();
+  std::vector<std::filesystem::path> files;
+  for (const auto& [name, bytes] : sources) {
+    WriteFile(dir_ / name, bytes);
+    files.push_back(dir_ / name);
   }
-  TZFBaseArchiver reader;
-  Open(reader, package);
-  EXPECT_EQ(reader.FileOpenMode(), file_mode::kReadWriteDenyWrite);
-  const auto found = FindAll(reader);
+  WritePackage(package, files);
+  const auto reader = Open(package);
+  EXPECT_EQ(reader->FileOpenMode(), file_mode::kReadWriteDenyWrite);
+  const auto found = FindAll(*reader);
   ASSERT_EQ(found.size(), 2u);
   EXPECT_EQ(found[0].FileName, u"fac00000.cre");  // AddFiles order: the map's order
   EXPECT_EQ(found[1].FileName, u"my_tweak.plg");
@@ -93,7 +92,7 @@ TEST_F(ReadBackTest, OwnPackageGivesBackItsEntriesTimesAndAttributes) {
     EXPECT_EQ(item.CompressionRate, 0);
   }
   EXPECT_EQ(found[0].UncompressedSize, 5000);
-  EXPECT_EQ(ExtractAll(reader, "out"), sources);
+  EXPECT_EQ(ExtractAll(*reader, "out"), sources);
   for (const TZFArchiveItem& item : found) {
     const auto info = FindFile(dir_ / "out" / std::filesystem::path(item.FileName));
     ASSERT_TRUE(info);
@@ -118,10 +117,9 @@ TEST_F(ReadBackTest, ArchivesMadeByPythonZipfileOpenAndExtract) {
   for (const char* name : {"plain.zip", "comment.zip", "prepended.zip", "appended.zip",
                            "descriptors.zip", "zip64.zip"}) {
     SCOPED_TRACE(name);
-    TZFBaseArchiver archiver;
-    Open(archiver, peer / name);
+    const auto archiver = Open(peer / name);
     const Contents expected = FolderContents(peer / (std::string(name) + ".expected"));
-    EXPECT_EQ(Digest(ExtractAll(archiver, std::string("out_") + name)), Digest(expected));
+    EXPECT_EQ(Digest(ExtractAll(*archiver, std::string("out_") + name)), Digest(expected));
   }
 }
 
@@ -149,14 +147,13 @@ TEST_F(ReadBackTest, RecoveryScanTakesOnlyNamesEndingInASeparatorForFolders) {
   }
   const auto path = dir_ / "damaged.zip";
   WriteFile(path, BuildArchive(entries) + "bytes after the end record");
-  TZFBaseArchiver archiver;
-  Open(archiver, path);
-  const TZFDirArray& dir = archiver.DMHandle()->CDir;
+  const auto archiver = Open(path);
+  const TZFDirArray& dir = archiver->DMHandle()->CDir;
   ASSERT_EQ(dir.Count(), std::size(cases));
   for (size_t i = 0; i < dir.Count(); ++i)
     EXPECT_EQ(dir[i].CentralDir.externalAttr, cases[i].externalAttr) << cases[i].name;
   EXPECT_EQ(
-      ExtractAll(archiver, "out"),
+      ExtractAll(*archiver, "out"),
       (Contents{{"empty.txt", ""}, {"no_extension", ""}, {"data.txt", "d"}, {"streamed.txt", ""}}));
 }
 
@@ -179,10 +176,9 @@ TEST_F(ReadBackTest, ForeignNamesKeepTheirLettersAndNeverCollide) {
     SCOPED_TRACE(c.label);
     const auto path = dir_ / "foreign.zip";
     WriteFile(path, BuildArchive(entries) + c.trailing);
-    TZFBaseArchiver archiver;
-    Open(archiver, path);
+    const auto archiver = Open(path);
     EXPECT_EQ(
-        ExtractAll(archiver, std::string("out_") + c.label),
+        ExtractAll(*archiver, std::string("out_") + c.label),
         (Contents{{"\xCE\xB1.txt", "alpha"}, {"\xCE\x93.txt", "gamma"}, {c.utf8Name, "summer"}}));
   }
 }
@@ -192,10 +188,9 @@ TEST_F(ReadBackTest, CompressionRateOfEveryEntryIsItsOwn) {
   const BuiltEntry deflated = TrueEntry("d.txt", std::string(1000, 'z'), 8);
   WriteFile(path, BuildArchive({TrueEntry("a.txt", "stored"), TrueEntry("e1.txt", ""), deflated,
                                 TrueEntry("x.bin", "x", 8), TrueEntry("e2.txt", "")}));
-  TZFBaseArchiver archiver;
-  Open(archiver, path);
+  const auto archiver = Open(path);
   std::vector<double> rates;
-  for (const TZFArchiveItem& item : FindAll(archiver))
+  for (const TZFArchiveItem& item : FindAll(*archiver))
     rates.push_back(item.CompressionRate);
   const double deflatedRate = (1 - static_cast<double>(deflated.data.size()) / 1000) * 100;
   // An empty entry is 100; a deflated byte that grows in size is 0, never negative.
@@ -206,10 +201,9 @@ TEST_F(ReadBackTest, StubInFrontShiftsTheOffsets) {
   const std::string stub(777, 'S');
   const auto path = dir_ / "stub.zip";
   WriteFile(path, stub + BuildArchive({TrueEntry("a.txt", "alpha")}));
-  TZFBaseArchiver archiver;
-  Open(archiver, path);
-  EXPECT_EQ(archiver.DMHandle()->StubSize, 777);
-  EXPECT_EQ(ExtractAll(archiver, "out"), (Contents{{"a.txt", "alpha"}}));
+  const auto archiver = Open(path);
+  EXPECT_EQ(archiver->DMHandle()->StubSize, 777);
+  EXPECT_EQ(ExtractAll(*archiver, "out"), (Contents{{"a.txt", "alpha"}}));
 }
 
 TEST_F(ReadBackTest, BrokenArchivesFailWithTheirNativeErrors) {
@@ -237,20 +231,18 @@ TEST_F(ReadBackTest, BrokenArchivesFailWithTheirNativeErrors) {
 TEST_F(ReadBackTest, MissingPathGivesTheEmptyArchiveAndReadOnlyOpensToRead) {
   const auto path = dir_ / "new.qvx";
   {
-    TZFBaseArchiver archiver;
-    Open(archiver, path);
+    const auto archiver = Open(path);
     TZFArchiveItem item;
-    EXPECT_FALSE(archiver.FindFirst(u"*.*", item, 495, u""));
-    EXPECT_TRUE(ExtractAll(archiver, "out").empty());
-    archiver.CloseArchive();
+    EXPECT_FALSE(archiver->FindFirst(u"*.*", item, 495, u""));
+    EXPECT_TRUE(ExtractAll(*archiver, "out").empty());
+    archiver->CloseArchive();
   }
   EXPECT_EQ(std::filesystem::file_size(path), 22u);
   // A file that refuses to be opened for writing, as a read-only one does (even for root).
   faults::ScopedFaults readOnly({.pathPart = "new.qvx", .failOpen = true, .times = 1});
-  TZFBaseArchiver archiver;
-  Open(archiver, path);
-  EXPECT_EQ(archiver.FileOpenMode(), file_mode::kReadShareAll);
-  archiver.CloseArchive();
+  const auto archiver = Open(path);
+  EXPECT_EQ(archiver->FileOpenMode(), file_mode::kReadShareAll);
+  archiver->CloseArchive();
   EXPECT_EQ(std::filesystem::file_size(path), 22u);
 }
 
@@ -260,14 +252,13 @@ TEST_F(ReadBackTest, SearchSkipsFoldersAndNestedEntriesAndKeepsCaseTwins) {
   const auto path = dir_ / "mixed.zip";
   WriteFile(path, BuildArchive({TrueEntry("Read.me", "1"), folder, TrueEntry("sub/in.txt", "2"),
                                 TrueEntry("READ.ME", "3"), TrueEntry("noext", "4")}));
-  TZFBaseArchiver archiver;
-  Open(archiver, path);
+  const auto archiver = Open(path);
   std::vector<std::u16string> names;
-  for (const TZFArchiveItem& item : FindAll(archiver))
+  for (const TZFArchiveItem& item : FindAll(*archiver))
     names.push_back(item.FileName);
   EXPECT_EQ(names, (std::vector<std::u16string>{u"Read.me", u"READ.ME", u"noext"}));
   TZFArchiveItem item;
-  ASSERT_TRUE(archiver.FindFirst(u"sub\\in.txt", item, 495, u""));  // by name, no wildcards
+  ASSERT_TRUE(archiver->FindFirst(u"sub\\in.txt", item, 495, u""));  // by name, no wildcards
   EXPECT_EQ(item.StoredPath, u"sub\\");
   EXPECT_EQ(item.FileName, u"in.txt");
 }

@@ -3,19 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "archive/archiver.h"
-#include "archive_test_support.h"
+#include "package/package_archiver.h"
 #include "platform/file_info.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/recording_prompts.h"
+#include "tests/support/scratch_folder.h"
 #include "zip_builder.h"
 
 namespace pw::test {
 namespace {
 
-class Win32AttributesTest : public ArchiveTest {
+class Win32AttributesTest : public ScratchFolderTest {
  protected:
   void TearDown() override {
     for (const auto& entry : std::filesystem::directory_iterator(dir_ / "out"))
       SetFileAttributeWord(entry.path(), 0x20);
-    ArchiveTest::TearDown();
+    ScratchFolderTest::TearDown();
   }
 };
 
@@ -39,13 +42,12 @@ TEST_F(Win32AttributesTest, OutputsTakeTheEntriesWordsAndReplaceProtectedFiles) 
   const auto archive = dir_ / "a.zip";
   WriteFile(archive, BuildArchive(entries));
   ScriptedPrompts prompts;
-  TZFBaseArchiver archiver(&prompts);
-  ConfigureAsSaving(archiver);
-  archiver.FileName = archive;
-  archiver.OpenArchive();
-  archiver.BaseDir = out;
-  archiver.ExtractFiles(u"*", zf::kDefaultSearchAttr, u"");
-  archiver.CloseArchive();
+  const auto archiver = MakePackageArchiver(&prompts);
+  archiver->FileName = archive;
+  archiver->OpenArchive();
+  archiver->BaseDir = out;
+  archiver->ExtractFiles(u"*", zf::kDefaultSearchAttr, u"");
+  archiver->CloseArchive();
   EXPECT_TRUE(prompts.asked.empty());
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

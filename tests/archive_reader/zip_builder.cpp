@@ -5,31 +5,23 @@
 
 #include <stdexcept>
 
+#include "platform/byte_cursor.h"
+
 namespace pw::test {
 namespace {
 
-void Put16(std::string& out, uint32_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
-
 // The fields both headers share, from the version needed on.
-void PutCommonFields(std::string& out, const BuiltEntry& entry) {
-  Put16(out, 20);
-  Put16(out, entry.flags);
-  Put16(out, entry.method);
-  Put16(out, entry.dosTime);
-  Put16(out, entry.dosDate);
-  Put32(out, entry.crc32);
-  Put32(out, static_cast<uint32_t>(entry.data.size()));
-  Put32(out, entry.uncompressedSize);
-  Put16(out, static_cast<uint32_t>(entry.name.size()));
-  Put16(out, static_cast<uint32_t>(entry.extra.size()));
+void PutCommonFields(ByteWriter& out, const BuiltEntry& entry) {
+  out.U16(20);
+  out.U16(entry.flags);
+  out.U16(entry.method);
+  out.U16(entry.dosTime);
+  out.U16(entry.dosDate);
+  out.U32(entry.crc32);
+  out.U32(static_cast<uint32_t>(entry.data.size()));
+  out.U32(entry.uncompressedSize);
+  out.U16(static_cast<uint16_t>(entry.name.size()));
+  out.U16(static_cast<uint16_t>(entry.extra.size()));
 }
 
 }  // namespace
@@ -61,39 +53,39 @@ BuiltEntry TrueEntry(std::string name, const std::string& data, uint16_t method)
 }
 
 std::string BuildArchive(const std::vector<BuiltEntry>& entries) {
-  std::string out;
+  ByteWriter out;
   std::vector<uint32_t> offsets;
   for (const BuiltEntry& entry : entries) {
-    offsets.push_back(static_cast<uint32_t>(out.size()));
-    Put32(out, 0x04034B50);
+    offsets.push_back(static_cast<uint32_t>(out.Size()));
+    out.U32(0x04034B50);
     PutCommonFields(out, entry);
-    out += entry.name;
-    out += entry.extra;
-    out += entry.data;
+    out.Bytes(entry.name);
+    out.Bytes(entry.extra);
+    out.Bytes(entry.data);
   }
-  const uint32_t directoryStart = static_cast<uint32_t>(out.size());
+  const uint32_t directoryStart = static_cast<uint32_t>(out.Size());
   for (size_t i = 0; i < entries.size(); ++i) {
-    Put32(out, 0x02014B50);
-    Put16(out, 20);
+    out.U32(0x02014B50);
+    out.U16(20);
     PutCommonFields(out, entries[i]);
-    Put16(out, 0);  // comment length
-    Put16(out, 0);  // disk number
-    Put16(out, 0);  // internal attributes
-    Put32(out, entries[i].externalAttr);
-    Put32(out, offsets[i]);
-    out += entries[i].name;
-    out += entries[i].extra;
+    out.U16(0);  // comment length
+    out.U16(0);  // disk number
+    out.U16(0);  // internal attributes
+    out.U32(entries[i].externalAttr);
+    out.U32(offsets[i]);
+    out.Bytes(entries[i].name);
+    out.Bytes(entries[i].extra);
   }
-  const uint32_t directorySize = static_cast<uint32_t>(out.size()) - directoryStart;
-  Put32(out, 0x06054B50);
-  Put16(out, 0);
-  Put16(out, 0);
-  Put16(out, static_cast<uint32_t>(entries.size()));
-  Put16(out, static_cast<uint32_t>(entries.size()));
-  Put32(out, directorySize);
-  Put32(out, directoryStart);
-  Put16(out, 0);
-  return out;
+  const uint32_t directorySize = static_cast<uint32_t>(out.Size()) - directoryStart;
+  out.U32(0x06054B50);
+  out.U16(0);
+  out.U16(0);
+  out.U16(static_cast<uint16_t>(entries.size()));
+  out.U16(static_cast<uint16_t>(entries.size()));
+  out.U32(directorySize);
+  out.U32(directoryStart);
+  out.U16(0);
+  return std::string(out.Chars());
 }
 
 }  // namespace pw::test

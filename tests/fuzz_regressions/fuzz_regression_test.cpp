@@ -21,14 +21,12 @@ const std::filesystem::path kRegressions = PW_FUZZ_REGRESSIONS_DIR;
 // fuzz target does; only our own errors may come back.
 void ExtractAll(const std::filesystem::path& archive, const std::filesystem::path& out) {
   fuzz::QuietPrompts prompts;
-  TZFBaseArchiver archiver;
-  ConfigurePackageArchiver(archiver);
-  archiver.SetUserPrompts(&prompts);
-  archiver.FileName = archive;
-  archiver.BaseDir = out;
-  archiver.OpenArchive();
-  archiver.ExtractFiles(u"*", static_cast<int32_t>(zf::kDefaultSearchAttr), u"");
-  archiver.CloseArchive();
+  const auto archiver = MakePackageArchiver(&prompts);
+  archiver->FileName = archive;
+  archiver->BaseDir = out;
+  archiver->OpenArchive();
+  archiver->ExtractFiles(u"*", static_cast<int32_t>(zf::kDefaultSearchAttr), u"");
+  archiver->CloseArchive();
 }
 
 TEST(FuzzRegressions, EntryNameWithALoneSurrogateIsWrittenWithAReplacementCharacter) {

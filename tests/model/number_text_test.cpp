@@ -1,9 +1,10 @@
 // Number text: the accepted forms, the range limits and the exact failure messages.
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/errors.h"
+#include "tests/support/error_message.h"
 
 namespace pw {
 namespace {
@@ -53,14 +54,8 @@ TEST(NumberText, Refuses32BitTextsNamingTheWholeText) {
       {u"1e3", "''1e3'' is not a valid integer value"},
       {u"\u0661", "''\u0661'' is not a valid integer value"},
   };
-  for (const auto& [text, message] : cases) {
-    try {
-      ReadNumberText(text);
-      ADD_FAILURE() << message;
-    } catch (const ConversionError& error) {
-      EXPECT_EQ(error.what(), message);
-    }
-  }
+  for (const auto& [text, message] : cases)
+    EXPECT_EQ(test::MessageOf<ConversionError>([&] { ReadNumberText(text); }), message);
 }
 
 TEST(NumberText, Reads64BitLimits) {
@@ -85,14 +80,8 @@ TEST(HexOrDecToInt, ReadsLikeThePlainSyntaxButNamesTheDollarForm) {
       {u"0XZZ", "''0XZZ'' is not a valid integer value"},
       {u"abc", "''abc'' is not a valid integer value"},
   };
-  for (const auto& [text, message] : cases) {
-    try {
-      HexOrDecToInt(text);
-      ADD_FAILURE() << message;
-    } catch (const ConversionError& error) {
-      EXPECT_EQ(error.what(), message);
-    }
-  }
+  for (const auto& [text, message] : cases)
+    EXPECT_EQ(test::MessageOf<ConversionError>([&] { HexOrDecToInt(text); }), message);
 }
 
 TEST(NumberText, WritesPlainDecimal) {

@@ -1,9 +1,10 @@
 // The item list operations and the list-box line.
-#include "app/model/repo_items.h"
+#include "model/repo_items.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/errors.h"
+#include "tests/support/error_message.h"
 
 namespace pw {
 namespace {
@@ -51,12 +52,7 @@ TEST(RepoItems, RecordsAreIndependentCopies) {
 TEST(RepoItems, OutOfRangePositionsRaiseTheListIndexError) {
   RepoItems items;
   items.Append(Named(u"a"));
-  try {
-    items.At(3);
-    FAIL();
-  } catch (const ListIndexError& error) {
-    EXPECT_STREQ(error.what(), "List index out of bounds (3)");
-  }
+  EXPECT_EQ(test::MessageOf<ListIndexError>([&] { items.At(3); }), "List index out of bounds (3)");
   EXPECT_THROW(items.RemoveAt(1), ListIndexError);
   EXPECT_THROW(items.Exchange(0, 1), ListIndexError);
 }

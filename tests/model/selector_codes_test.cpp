@@ -1,5 +1,5 @@
 // Selector indexes to item fields and back.
-#include "app/model/selector_codes.h"
+#include "model/selector_codes.h"
 
 #include <gtest/gtest.h>
 

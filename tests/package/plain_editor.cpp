@@ -1,37 +1,13 @@
-// The plain editor's fields.
-#include "plain_editor.h"
+// The plain editor's starting fields.
+#include "tests/package/plain_editor.h"
 
 namespace pw::test {
 
-std::u16string PlainEditor::PluginFieldText(PluginField field) const {
-  switch (field) {
-    case PluginField::PluginName:
-      return pluginName;
-    case PluginField::SetName:
-      return setName;
-    case PluginField::SetDescr:
-      return setDescr;
-    case PluginField::SetUID:
-      return setUid;
-  }
-  return {};
-}
-
-void PlainEditor::FieldRead(PluginField field, const std::u16string& text) {
-  switch (field) {
-    case PluginField::PluginName:
-      pluginName = text;
-      break;
-    case PluginField::SetName:
-      setName = text;
-      break;
-    case PluginField::SetDescr:
-      setDescr = text;
-      break;
-    case PluginField::SetUID:
-      setUid = text;
-      break;
-  }
+PlainEditor::PlainEditor() {
+  fields.pluginName = u"my_tweak";
+  fields.setName = u"Plugin name";
+  fields.setDescr = u"Descriprion\r\n";
+  fields.setUid = u"00000";
 }
 
 void PlainEditor::ClearItems() {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "package/working_folder.h"
-#include "test_files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw::test {
 namespace {

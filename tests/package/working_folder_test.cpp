@@ -7,7 +7,7 @@
 #include <string>
 
 #include "package/working_folder.h"
-#include "test_files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw::test {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "platform/errors.h"
 #include "platform/fault_injection.h"
+#include "tests/support/error_message.h"
 
 namespace pw {
 namespace {
@@ -40,19 +41,13 @@ TEST_F(FileStreamTest, CreateWriteSeekReadTruncate) {
 
 TEST_F(FileStreamTest, OpenErrorsNameThePath) {
   const auto path = dir_ / "missing.bin";
-  try {
-    FileStream stream(path, file_mode::kReadShareAll);
-    FAIL();
-  } catch (const FileOpenError& error) {
-    EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + PathText(path) + "\". ", 0),
-              0u);
-  }
-  try {
-    FileStream stream(dir_ / "no" / "such.bin", file_mode::kCreate);
-    FAIL();
-  } catch (const FileCreateError& error) {
-    EXPECT_NE(std::string(error.what()).find("Cannot create file \""), std::string::npos);
-  }
+  const std::string openMessage =
+      test::MessageOf<FileOpenError>([&] { FileStream stream(path, file_mode::kReadShareAll); });
+  EXPECT_EQ(openMessage.rfind("Cannot open file \"" + PathText(path) + "\". ", 0), 0u)
+      << openMessage;
+  const std::string createMessage = test::MessageOf<FileCreateError>(
+      [&] { FileStream stream(dir_ / "no" / "such.bin", file_mode::kCreate); });
+  EXPECT_EQ(createMessage.rfind("Cannot create file \"", 0), 0u) << createMessage;
 }
 
 TEST_F(FileStreamTest, InjectedFaultsStopShortOrRefuseToOpen) {

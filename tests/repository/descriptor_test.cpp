@@ -5,7 +5,9 @@
 #include "platform/text.h"
 #include "repository/descriptor_reader.h"
 #include "repository/descriptor_writer.h"
-#include "test_files.h"
+#include "tests/support/error_message.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw {
 namespace {
@@ -112,12 +114,8 @@ TEST_F(DescriptorTest, ShortDescriptorStopsAtTheMissingLineKeepingEarlierFields)
     test::WriteFileBytes(path, Concat({Hex("FF FE"), Utf16Le(c.text)}));
     PluginFieldTexts fields;
     fields.setName = fields.setDescr = fields.setUid = u"old";
-    try {
-      ReadDescriptor(path, fields);
-      ADD_FAILURE() << "no error";
-    } catch (const ListIndexError& error) {
-      EXPECT_EQ(error.what(), "List index out of bounds (" + std::to_string(c.missingLine) + ")");
-    }
+    EXPECT_EQ(test::MessageOf<ListIndexError>([&] { ReadDescriptor(path, fields); }),
+              "List index out of bounds (" + std::to_string(c.missingLine) + ")");
     EXPECT_EQ(fields.pluginName, u"short");
     EXPECT_EQ(fields.setName, c.setName);
     EXPECT_EQ(fields.setDescr, c.setDescr);

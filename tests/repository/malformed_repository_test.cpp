@@ -5,12 +5,14 @@
 #include <optional>
 #include <variant>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "platform/text.h"
 #include "repository/repository_errors.h"
 #include "repository/repository_reader.h"
 #include "repository/repository_writer.h"
-#include "test_files.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/items.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw {
 namespace {

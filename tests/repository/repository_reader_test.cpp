@@ -6,11 +6,13 @@
 
 #include <cerrno>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 #include "platform/errors.h"
 #include "platform/text.h"
 #include "repository/repository_writer.h"
-#include "test_files.h"
+#include "tests/support/error_message.h"
+#include "tests/support/items.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw {
 namespace {
@@ -110,13 +112,8 @@ TEST_F(RepositoryReaderTest, EachOpenHandsItsItemsOverOnce) {
 
 TEST_F(RepositoryReaderTest, MissingFileRaisesTheOpenError) {
   RepositoryReader reader;
-  try {
-    reader.Open(File());
-    FAIL() << "no error";
-  } catch (const FileOpenError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "Cannot open file \"" + PathText(File()) + "\". " + SystemReason(ENOENT));
-  }
+  EXPECT_EQ(test::MessageOf<FileOpenError>([&] { reader.Open(File()); }),
+            "Cannot open file \"" + PathText(File()) + "\". " + SystemReason(ENOENT));
 }
 
 }  // namespace

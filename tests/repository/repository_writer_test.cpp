@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/byte_cursor.h"
 #include "platform/errors.h"
 #include "platform/text.h"
-#include "repository/byte_cursor.h"
 #include "repository/repository_errors.h"
 #include "repository/setting_record.h"
-#include "test_files.h"
+#include "tests/support/error_message.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/items.h"
+#include "tests/support/scratch_folder.h"
 
 namespace pw {
 namespace {
@@ -29,7 +32,7 @@ class RepositoryWriterTest : public test::ScratchFolderTest {
 };
 
 uint32_t U32At(const Bytes& bytes, size_t offset) {
-  return SettingsByteCursor{std::span<const uint8_t>(bytes).subspan(offset)}.U32();
+  return ByteCursor{std::span<const uint8_t>(bytes).subspan(offset)}.U32();
 }
 
 // (key, 'i' or 's') for every index entry, checking each setting record agrees with it.
@@ -37,7 +40,7 @@ std::vector<std::pair<int32_t, char>> Settings(const Bytes& file) {
   const uint32_t count = U32At(file, 29);
   const size_t recordsAt = 75 + 30 * count;
   EXPECT_EQ(U32At(file, recordsAt - 4), count);
-  SettingsByteCursor records{std::span<const uint8_t>(file).subspan(recordsAt), recordsAt};
+  ByteCursor records{std::span<const uint8_t>(file).subspan(recordsAt), recordsAt};
   std::vector<std::pair<int32_t, char>> settings;
   for (uint32_t i = 0; i < count; ++i) {
     const SettingRecord record = ReadSettingRecord(records);
@@ -195,12 +198,9 @@ TEST_F(RepositoryWriterTest, ConversionFailuresStopAtTheirPoint) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     test::WriteFileBytes(File(), Bytes(1000, 0xAA));
-    try {
-      WriteRepository(File(), c.setUid, test::ListOf(c.items));
-      ADD_FAILURE() << "no error";
-    } catch (const ConversionError& error) {
-      EXPECT_EQ(error.what(), c.message);
-    }
+    EXPECT_EQ(test::MessageOf<ConversionError>(
+                  [&] { WriteRepository(File(), c.setUid, test::ListOf(c.items)); }),
+              c.message);
     const Bytes file = test::FileBytes(File());
     EXPECT_EQ(file.size(), c.bytesLeft);
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 16),
@@ -242,25 +242,18 @@ TEST_F(RepositoryWriterTest, RefusesWhatTheLayoutCannotHoldBeforeWriting) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     test::WriteFileBytes(File(), Hex("0102"));
-    try {
-      WriteRepository(File(), u"00000", test::ListOf(c.items));
-      ADD_FAILURE() << "no error";
-    } catch (const SaveRefusedError& error) {
-      EXPECT_EQ(error.what(), c.message);
-    }
+    EXPECT_EQ(test::MessageOf<SaveRefusedError>(
+                  [&] { WriteRepository(File(), u"00000", test::ListOf(c.items)); }),
+              c.message);
     EXPECT_EQ(test::FileBytes(File()), Hex("0102"));
   }
 }
 
 TEST_F(RepositoryWriterTest, UncreatableFileRaisesTheCreateError) {
   const auto path = dir_ / "missing" / "fac00000.cre";
-  try {
-    WriteRepository(path, u"00000", test::ListOf({}));
-    FAIL() << "no error";
-  } catch (const FileCreateError& error) {
-    EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + PathText(path) + "\". ", 0),
-              0u);
-  }
+  const std::string message =
+      test::MessageOf<FileCreateError>([&] { WriteRepository(path, u"00000", test::ListOf({})); });
+  EXPECT_EQ(message.rfind("Cannot create file \"" + PathText(path) + "\". ", 0), 0u) << message;
 }
 
 }  // namespace

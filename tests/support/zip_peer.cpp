@@ -1,5 +1,5 @@
 // Running the Python peer, or recording its work for later where it cannot run.
-#include "zip_peer.h"
+#include "tests/support/zip_peer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // List operations on the tweak items, each checking its positions.
-#include "app/model/repo_items.h"
+#include "model/repo_items.h"
 
 #include <utility>
 

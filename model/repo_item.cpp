@@ -1,5 +1,5 @@
 // The list-box line of an item.
-#include "app/model/repo_item.h"
+#include "model/repo_item.h"
 
 namespace pw {
 

@@ -1,10 +1,10 @@
-// What `check` finds wrong in a plugin, one finding per line.
+// What a phone or the reader would trip over in a plugin's items, one finding per line.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "cli/plugin_document.h"
+#include "model/repo_items.h"
 
 namespace pw {
 
@@ -15,6 +15,6 @@ struct Finding {
 
 // Number texts that do not convert, texts over 1024 code units, and items sharing a UID and
 // key, in item order.
-std::vector<Finding> CheckPluginItems(const PluginDocument& document);
+std::vector<Finding> CheckPluginItems(const RepoItems& items);
 
 }  // namespace pw

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "app/model/repo_item.h"
+#include "model/repo_item.h"
 
 namespace pw {
 

@@ -6,7 +6,7 @@ import os
 import subprocess
 import sys
 
-ZIP_PEER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "archive", "zip_peer.py")
+ZIP_PEER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "zip_peer.py")
 
 
 def main():

@@ -1,9 +1,9 @@
 // Selector encodings; reading back goes through the number-text rules.
-#include "app/model/selector_codes.h"
+#include "model/selector_codes.h"
 
 #include <cstdint>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 
 namespace pw {
 

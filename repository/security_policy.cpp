@@ -1,9 +1,10 @@
 // Decoding the eight-byte security policies of a repository file.
-#include "cli/security_policy.h"
+#include "repository/security_policy.h"
 
 #include <array>
+#include <span>
 
-#include "cli/hex_text.h"
+#include "platform/byte_cursor.h"
 
 namespace pw {
 namespace {
@@ -11,13 +12,15 @@ namespace {
 constexpr size_t kPolicySize = 8;
 constexpr uint8_t kNoCapability = 0xFF;
 
-enum PolicyType : uint8_t {
-  kFail = 0,
-  kPass = 1,
-  kThreeCaps = 2,
-  kSevenCaps = 3,
-  kSid = 4,
-  kVid = 5
+constexpr size_t kSecureIdOffset = 4;
+
+enum class PolicyType : uint8_t {
+  Fail = 0,
+  Pass = 1,
+  ThreeCaps = 2,
+  SevenCaps = 3,
+  Sid = 4,
+  Vid = 5
 };
 
 constexpr std::array<const char*, 20> kCapabilityNames = {"TCB",
@@ -54,8 +57,9 @@ void AddCapabilities(const std::vector<uint8_t>& bytes, size_t from, size_t to,
       meaning.capabilities.push_back(CapabilityName(bytes[i]));
 }
 
-std::string HexId(const std::vector<uint8_t>& bytes) {
-  return HexWord(bytes[4] | bytes[5] << 8 | bytes[6] << 16 | uint32_t{bytes[7]} << 24);
+uint32_t SecureId(const std::vector<uint8_t>& bytes) {
+  ByteCursor in{std::span(bytes).subspan(kSecureIdOffset)};
+  return in.U32();
 }
 
 }  // namespace
@@ -65,45 +69,31 @@ PolicyMeaning DecodePolicy(const StoredPolicy& policy) {
   PolicyMeaning meaning{"unknown", {}, {}};
   if (bytes.size() != kPolicySize)
     return meaning;
-  switch (bytes[0]) {
-    case kFail:
+  switch (static_cast<PolicyType>(bytes[0])) {
+    case PolicyType::Fail:
       meaning.kind = "fail";
       break;
-    case kPass:
+    case PolicyType::Pass:
       meaning.kind = "pass";
       break;
-    case kThreeCaps:
+    case PolicyType::ThreeCaps:
       meaning.kind = "capabilities";
-      AddCapabilities(bytes, 1, 4, meaning);
+      AddCapabilities(bytes, 1, kSecureIdOffset, meaning);
       break;
-    case kSevenCaps:
+    case PolicyType::SevenCaps:
       meaning.kind = "capabilities";
       AddCapabilities(bytes, 1, kPolicySize, meaning);
       break;
-    case kSid:
-    case kVid:
-      meaning.kind = bytes[0] == kSid ? "sid" : "vid";
-      meaning.secureId = HexId(bytes);
-      AddCapabilities(bytes, 1, 4, meaning);
+    case PolicyType::Sid:
+    case PolicyType::Vid:
+      meaning.kind = static_cast<PolicyType>(bytes[0]) == PolicyType::Sid ? "sid" : "vid";
+      meaning.secureId = SecureId(bytes);
+      AddCapabilities(bytes, 1, kSecureIdOffset, meaning);
       break;
     default:
       break;
   }
   return meaning;
-}
-
-std::string PolicyText(const StoredPolicy& policy) {
-  const PolicyMeaning meaning = DecodePolicy(policy);
-  if (meaning.kind == "unknown")
-    return "unknown, bytes " + HexBytes(policy.bytes);
-  std::string text = meaning.kind;
-  if (!meaning.secureId.empty())
-    text += " " + meaning.secureId;
-  for (size_t i = 0; i < meaning.capabilities.size(); ++i)
-    text += (i == 0 ? (meaning.secureId.empty() ? " " : " with ") : ", ") + meaning.capabilities[i];
-  if (meaning.kind == "capabilities" && meaning.capabilities.empty())
-    text += " (none)";
-  return text;
 }
 
 }  // namespace pw

@@ -1,5 +1,5 @@
 // Number text: parsing with exact range rules, and the decimal form numbers are written in.
-#include "app/model/number_text.h"
+#include "model/number_text.h"
 
 #include <optional>
 

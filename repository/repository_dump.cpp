@@ -1,13 +1,14 @@
 // The full layout of a binary repository file, format versions 0 to 3.
-#include "cli/repository_dump.h"
+#include "repository/repository_dump.h"
 
 #include <bit>
-#include <cstring>
 #include <string>
 
+#include "platform/byte_cursor.h"
 #include "platform/file_stream.h"
-#include "repository/byte_cursor.h"
+#include "repository/compact_count.h"
 #include "repository/repository_errors.h"
+#include "repository/repository_layout.h"
 
 namespace pw {
 namespace {
@@ -23,14 +24,11 @@ constexpr uint64_t kSmallestSetting = 13;
 constexpr uint64_t kKeySize = 4;
 constexpr uint64_t kLargestReadableFile = uint64_t{1} << 30;
 
-enum SettingType : uint8_t { kInteger = 0, kReal = 1, kString = 2 };
-
 // A counted list of entries, each at least entrySize bytes. The count is checked against what
 // is left before anything is read or reserved, so a hostile count neither loops long nor
 // reserves memory.
 template <typename ReadEntry>
-auto ReadList(SettingsByteCursor& cursor, uint64_t entrySize, const char* what,
-              ReadEntry readEntry) {
+auto ReadList(ByteCursor& cursor, uint64_t entrySize, const char* what, ReadEntry readEntry) {
   const uint64_t at = cursor.Offset();
   const uint32_t count = cursor.U32();
   if (count * entrySize > cursor.Remaining())
@@ -44,25 +42,16 @@ auto ReadList(SettingsByteCursor& cursor, uint64_t entrySize, const char* what,
 }
 
 // A counted 8-bit block: its byte count in the one-, two- or four-byte compact form.
-std::vector<uint8_t> ReadCountedBlock(SettingsByteCursor& cursor) {
+std::vector<uint8_t> ReadCountedBlock(ByteCursor& cursor) {
   const uint64_t at = cursor.Offset();
-  const uint8_t first = cursor.U8();
-  uint32_t counted;
-  if ((first & 0x01) == 0) {
-    counted = first >> 1;
-  } else if ((first & 0x02) == 0) {
-    counted = (first | cursor.U8() << 8) >> 2;
-  } else {
-    const uint32_t rest = cursor.U8() | cursor.U8() << 8 | uint32_t{cursor.U8()} << 16;
-    counted = (first | rest << 8) >> 3;
-  }
-  if ((counted & 1) == 0)
+  const uint32_t counted = ReadCompactCount(cursor);
+  if ((counted & layout::kByteBlockFlag) == 0)
     throw DataError(at, "a block of 16-bit units where a block of bytes belongs");
   const auto bytes = cursor.Bytes(counted >> 1);
   return {bytes.begin(), bytes.end()};
 }
 
-KeyedPolicy ReadKeyedPolicy(SettingsByteCursor& cursor) {
+KeyedPolicy ReadKeyedPolicy(ByteCursor& cursor) {
   KeyedPolicy policy;
   policy.key = cursor.U32();
   policy.highKey = cursor.U32();
@@ -72,7 +61,7 @@ KeyedPolicy ReadKeyedPolicy(SettingsByteCursor& cursor) {
   return policy;
 }
 
-RangeMetadata ReadRangeMetadata(SettingsByteCursor& cursor) {
+RangeMetadata ReadRangeMetadata(ByteCursor& cursor) {
   RangeMetadata range;
   range.lowKey = cursor.U32();
   range.highKey = cursor.U32();
@@ -81,29 +70,23 @@ RangeMetadata ReadRangeMetadata(SettingsByteCursor& cursor) {
   return range;
 }
 
-uint32_t ReadKey(SettingsByteCursor& cursor) {
+uint32_t ReadKey(ByteCursor& cursor) {
   return cursor.U32();
 }
 
-int64_t ReadInt64(SettingsByteCursor& cursor) {
-  const uint64_t low = cursor.U32();
-  const uint64_t high = cursor.U32();
-  return static_cast<int64_t>(high << 32 | low);
-}
-
-DumpedSetting ReadSetting(SettingsByteCursor& cursor) {
+DumpedSetting ReadSetting(ByteCursor& cursor) {
   DumpedSetting setting;
   setting.key = cursor.U32();
   setting.metadata = cursor.U32();
   const uint64_t typeOffset = cursor.Offset();
   switch (cursor.U8()) {
-    case kInteger:
+    case layout::kIntegerSetting:
       setting.value = cursor.I32();
       break;
-    case kReal:
-      setting.value = std::bit_cast<double>(static_cast<uint64_t>(ReadInt64(cursor)));
+    case layout::kRealSetting:
+      setting.value = std::bit_cast<double>(cursor.U64());
       break;
-    case kString:
+    case layout::kStringSetting:
       setting.value = StoredText{ReadCountedBlock(cursor)};
       break;
     default:
@@ -114,7 +97,7 @@ DumpedSetting ReadSetting(SettingsByteCursor& cursor) {
   return setting;
 }
 
-void ReadHeader(SettingsByteCursor& cursor, RepositoryDump& dump) {
+void ReadHeader(ByteCursor& cursor, RepositoryDump& dump) {
   for (uint32_t& uid : dump.uids)
     uid = cursor.U32();
   dump.uidChecksum = cursor.U32();
@@ -125,7 +108,7 @@ void ReadHeader(SettingsByteCursor& cursor, RepositoryDump& dump) {
                         " outside the file's " + std::to_string(dump.fileSize) + " bytes");
 }
 
-void ReadRootStream(SettingsByteCursor& cursor, RepositoryDump& dump) {
+void ReadRootStream(ByteCursor& cursor, RepositoryDump& dump) {
   const uint64_t versionOffset = cursor.Offset();
   dump.version = cursor.U8();
   // A newer phone may have added fields anywhere; reading on would show guesses as facts.
@@ -147,7 +130,7 @@ void ReadRootStream(SettingsByteCursor& cursor, RepositoryDump& dump) {
   dump.defaultMetadata = cursor.U32();
   dump.rangeMetadata =
       ReadList(cursor, kRangeMetadataSize, "key-range metadata entries", ReadRangeMetadata);
-  dump.timeStamp = ReadInt64(cursor);
+  dump.timeStamp = static_cast<int64_t>(cursor.U64());
   dump.settings = ReadList(cursor, kSmallestSetting, "settings", ReadSetting);
   if (dump.version >= kFirstVersionWithDeletedKeys)
     dump.deletedKeys = ReadList(cursor, kKeySize, "deleted keys", ReadKey);
@@ -170,21 +153,26 @@ uint16_t Crc16Xmodem(const uint8_t* bytes, size_t count, size_t stride) {
 }  // namespace
 
 uint32_t UidTripleChecksum(const uint32_t (&uids)[3]) {
-  uint8_t bytes[12];
-  for (size_t i = 0; i < 12; ++i)
-    bytes[i] = static_cast<uint8_t>(uids[i / 4] >> (8 * (i % 4)));
-  const uint32_t even = Crc16Xmodem(bytes, sizeof bytes, 2);
-  const uint32_t odd = Crc16Xmodem(bytes + 1, sizeof bytes - 1, 2);
+  ByteWriter out;
+  for (const uint32_t uid : uids)
+    out.U32(uid);
+  const std::span<const uint8_t> bytes = out.Data();
+  const uint32_t even = Crc16Xmodem(bytes.data(), bytes.size(), 2);
+  const uint32_t odd = Crc16Xmodem(bytes.data() + 1, bytes.size() - 1, 2);
   return odd << 16 | even;
 }
 
 RepositoryDump ParseRepositoryDump(std::span<const uint8_t> file) {
   RepositoryDump dump;
   dump.fileSize = file.size();
-  SettingsByteCursor header(file);
-  ReadHeader(header, dump);
-  SettingsByteCursor root(file.subspan(dump.rootStream), dump.rootStream);
-  ReadRootStream(root, dump);
+  try {
+    ByteCursor header(file);
+    ReadHeader(header, dump);
+    ByteCursor root(file.subspan(dump.rootStream), dump.rootStream);
+    ReadRootStream(root, dump);
+  } catch (const ByteRangeError& error) {
+    throw ShortFileError(error);
+  }
   return dump;
 }
 

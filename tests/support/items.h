@@ -1,38 +1,16 @@
-// Helpers shared by the repository tests: a scratch folder, file bytes, hex, items.
+// Tweak items built field by field, and a round trip through the repository file.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <filesystem>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
-#include "app/model/repo_item.h"
-#include "app/model/repo_items.h"
+#include "model/repo_item.h"
+#include "model/repo_items.h"
 #include "repository/repo_item_sink.h"
 
 namespace pw::test {
-
-using Bytes = std::vector<uint8_t>;
-
-// A fresh folder per test, removed afterwards.
-class ScratchFolderTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  std::filesystem::path dir_;
-};
-
-Bytes FileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes);
-
-// "37 00 00 10" or "37000010": pairs of hex digits, spaces ignored.
-Bytes Hex(std::string_view digits);
-Bytes Le32(uint32_t value);
-Bytes Utf16Le(std::u16string_view text);
-Bytes Concat(std::initializer_list<Bytes> parts);
 
 struct Entry {
   std::u16string text;

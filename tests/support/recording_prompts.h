@@ -1,36 +1,30 @@
-// Shared helpers of the archive tests: a scratch folder, file bytes, scripted prompts; and the
-// Python zipfile peer (zip_peer.h).
+// Prompts that a test scripts and reads back instead of a person.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <deque>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "archive/archiver.h"
 #include "platform/user_prompts.h"
-#include "zip_peer.h"
 
 namespace pw::test {
 
-// A folder of its own for each test, removed afterwards.
-class ArchiveTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  std::filesystem::path dir_;
+// Records messages and errors; answers every question with Abort.
+struct RecordingPrompts : UserPrompts {
+  std::vector<std::string> messages;
+  std::vector<std::string> errors;
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
+  PromptButton Confirm(const std::string& text, const std::vector<PromptButton>&) override {
+    messages.push_back(text);
+    return PromptButton::Abort;
+  }
+  std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
 };
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes);
-std::string ReadFile(const std::filesystem::path& path);
-
-uint16_t U16At(const std::string& bytes, size_t offset);
-uint32_t U32At(const std::string& bytes, size_t offset);
 
 // Answers each confirmation with the next scripted button (Cancel when none is left) and
 // records what was asked.
@@ -52,8 +46,5 @@ class ScriptedPrompts : public UserPrompts {
  private:
   std::deque<PromptButton> answers_;
 };
-
-// The settings a plugin save runs with; the component is named "Z".
-void ConfigureAsSaving(TZFBaseArchiver& archiver);
 
 }  // namespace pw::test

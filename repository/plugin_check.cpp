@@ -1,10 +1,11 @@
 // The checks of a plugin's items that the phone and the reader would trip over.
-#include "cli/plugin_check.h"
+#include "repository/plugin_check.h"
 
 #include <map>
 #include <utility>
 
-#include "app/model/number_text.h"
+#include "model/number_text.h"
+#include "platform/errors.h"
 #include "platform/text.h"
 
 namespace pw {
@@ -35,11 +36,11 @@ void CheckLength(std::vector<Finding>& findings, const std::string& where, const
 
 }  // namespace
 
-std::vector<Finding> CheckPluginItems(const PluginDocument& document) {
+std::vector<Finding> CheckPluginItems(const RepoItems& items) {
   std::vector<Finding> findings;
   std::map<std::pair<std::u16string, std::u16string>, size_t> seen;
-  for (size_t i = 0; i < document.items.Count(); ++i) {
-    const TRepo& item = document.items.At(i);
+  for (size_t i = 0; i < items.Count(); ++i) {
+    const TRepo& item = items.At(i);
     const std::string where = Where(i, item);
     for (const auto& [field, text] : {std::pair{"uid", &item.iUid},
                                       {"key", &item.iKey},
