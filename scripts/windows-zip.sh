@@ -24,6 +24,9 @@ if [ -f "$build/app/plugwright.exe" ]; then
     exit 1
   fi
   cp "$licence" "$staging/LICENSE.Qt-LGPL-3.0.txt"
+  # The LGPL builds on the GPL's terms and asks for its text alongside.
+  gpl=$qt_prefix/LICENSES/GPL-3.0-only.txt
+  [ -f "$gpl" ] && cp "$gpl" "$staging/LICENSE.Qt-GPL-3.0.txt"
   cat >"$staging/Qt.txt" <<NOTE
 plugwright.exe contains Qt (Qt Core, Gui and Widgets), linked statically, which is licensed
 under the GNU Lesser General Public License version 3: see LICENSE.Qt-LGPL-3.0.txt.
