@@ -34,6 +34,8 @@ class Win32RegistryTest : public ::testing::Test {
     RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     RegCloseKey(scratch_);
     RegDeleteTreeW(HKEY_CURRENT_USER, scratchPath_.c_str());
+    // Goes only once no other test's key is left in it.
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Plugwright tests");
   }
 
   // Creates the keys of path below the scratch key; the last one volatile when asked.
