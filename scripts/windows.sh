@@ -48,4 +48,8 @@ WINEPREFIX=$PWD/$build/wine wineserver -k 2>/dev/null || true
 echo "windows.sh: tests under Wine took $((SECONDS - start)) s"
 ((status == 0)) || exit "$status"
 
+if [ -f "$build/app/plugwright.exe" ]; then
+  bash tests/windows/window_session.sh "$build/app/plugwright.exe" build/cli/plugwright-cli
+fi
+
 bash scripts/windows-zip.sh "$build" ${qt_prefix:+"$qt_prefix"}
