@@ -52,6 +52,6 @@ cmake --install build
 # What the Windows zip must carry beside an editor linked with this Qt: its licence, and the
 # exact source it was built from.
 mkdir -p "$prefix/LICENSES"
-cp qtbase-src/LICENSES/LGPL-3.0-only.txt "$prefix/LICENSES/"
+cp qtbase-src/LICENSES/LGPL-3.0-only.txt qtbase-src/LICENSES/GPL-3.0-only.txt "$prefix/LICENSES/"
 echo "Debian source package qt6-base $(dpkg-query -W -f='${Version}' qt6-base-dev)" >"$prefix/QT_SOURCE"
 echo "$prefix"
