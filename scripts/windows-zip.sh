@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Packs a Windows build into dist/plugwright-<version>-windows-x64.zip: the programs, the README,
 # our licence and, with the editor, Qt's licence and where its Qt came from.
-#   bash scripts/windows-zip.sh BUILD_FOLDER [QT_PREFIX]
+#   bash scripts/windows-zip.sh BUILD_FOLDER [QT_PREFIX]   (QT_PREFIX: the editor is in the build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?usage: windows-zip.sh BUILD_FOLDER [QT_PREFIX]}
@@ -15,7 +15,9 @@ mkdir -p "$staging" dist
 
 cp "$build/cli/plugwright-cli.exe" README.md "$staging/"
 [ -f LICENSE ] && cp LICENSE "$staging/"
-if [ -f "$build/app/plugwright.exe" ]; then
+# The editor goes in only with the Qt it was linked with; a build without the window may still
+# hold an editor from an earlier run.
+if [ -n "$qt_prefix" ]; then
   cp "$build/app/plugwright.exe" "$staging/"
   licence=$qt_prefix/LICENSES/LGPL-3.0-only.txt
   source_file=$qt_prefix/QT_SOURCE
