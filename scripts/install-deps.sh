@@ -14,11 +14,19 @@ packages=(
   clang clang-format libclang-rt-14-dev
   xvfb xauth unzip
 )
-windows=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 xdotool)
+# The editor under Wine draws with the faces it names or their metric-compatible stand-ins:
+# fonts-wine has Tahoma and MS Sans Serif, fonts-liberation Arial's metrics. libwine only
+# recommends them, and this script installs no recommends. makensis (nsis) builds the installer,
+# wrestool (icoutils) reads the programs' icons back, ImageMagick counts pixels of screenshots.
+windows=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 xdotool x11-utils
+         fonts-wine fonts-liberation nsis icoutils imagemagick)
 # dpkg-shlibdeps computes the .deb's dependencies; xdg-mime asks mimetype (libfile-mimeinfo-perl)
 # on a machine without a desktop session.
+# lintian and appstreamcli (appstream) hold the package to Debian's standards; icoutils'
+# icotool makes the Windows icon.
 package=(dpkg-dev desktop-file-utils shared-mime-info hicolor-icon-theme xdg-utils
-         libfile-mimeinfo-perl librsvg2-bin man-db groff-base xdotool x11-utils)
+         libfile-mimeinfo-perl librsvg2-bin man-db groff-base xdotool x11-utils
+         lintian appstream icoutils)
 for option in "$@"; do
   case "$option" in
     --windows) packages+=("${windows[@]}") ;;
