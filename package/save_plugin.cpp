@@ -10,6 +10,7 @@
 #include "platform/file_stream.h"
 #include "platform/text.h"
 #include "platform/user_prompts.h"
+#include "platform/windows_names.h"
 #include "repository/descriptor_writer.h"
 #include "repository/repository_name.h"
 #include "repository/repository_writer.h"
@@ -28,6 +29,31 @@ void RefuseNameOutsideWorkingFolder(const std::u16string& pluginName) {
     throw Error("Plugin file \"" + Utf16ToUtf8(pluginName) +
                 "\" cannot be used: a plugin file name must not hold \"/\", \"\\\" or \":\" and "
                 "must not be \".\" or \"..\".");
+}
+
+std::string WindowsNameRule(WindowsNameFault fault) {
+  switch (fault) {
+    case WindowsNameFault::kReservedCharacter:
+      return "must not hold \"<\", \">\", \"\"\", \"|\", \"?\", \"*\" or a control character, "
+             "which Windows does not allow in file names";
+    case WindowsNameFault::kDeviceName:
+      return "must not be a device name of Windows (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to "
+             "LPT9), alone or with an extension";
+    case WindowsNameFault::kTrailingDotOrSpace:
+      return "must not end in \".\" or \" \", which Windows drops from file names";
+    case WindowsNameFault::kNone:
+      break;
+  }
+  return {};
+}
+
+// The same name must make the same folder and files on every system, so one that Windows
+// cannot create (or would open a device for) is refused on all of them.
+void RefuseNameWindowsCannotHold(const std::u16string& pluginName) {
+  const WindowsNameFault fault = FindWindowsNameFault(pluginName);
+  if (fault != WindowsNameFault::kNone)
+    throw Error("Plugin file \"" + Utf16ToUtf8(pluginName) +
+                "\" cannot be used: a plugin file name " + WindowsNameRule(fault) + ".");
 }
 
 // Everything the repository file cannot hold is refused before the plugin folder and the
@@ -93,6 +119,7 @@ std::optional<std::filesystem::path> SavePlugin(PluginEditor& editor, TZFBaseArc
   const std::u16string pluginName = editor.PluginFieldText(PluginField::PluginName);
   const std::u16string setUid = editor.PluginFieldText(PluginField::SetUID);
   RefuseNameOutsideWorkingFolder(pluginName);
+  RefuseNameWindowsCannotHold(pluginName);
   RefuseUnsavable(setUid, editor.Items());
   const auto folder = workingFolder / PathFromUtf16(pluginName);
   std::error_code ignored;

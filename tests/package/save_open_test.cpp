@@ -10,6 +10,7 @@
 #include "package/save_plugin.h"
 #include "platform/errors.h"
 #include "platform/fault_injection.h"
+#include "platform/text.h"
 #include "repository/descriptor_writer.h"
 #include "repository/repository_writer.h"
 #include "tests/package/plain_editor.h"
@@ -121,6 +122,42 @@ TEST_F(SaveOpenTest, PluginFileNamesThatLeaveTheWorkingFolderAreRefused) {
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir_));
   EXPECT_TRUE(prompts_.messages.empty());
+}
+
+// Refused everywhere, so that a plugin saved on one system can be saved on the other: on Linux
+// "a?b" would reach the archive as a file mask, on Windows "CON" would open the console.
+TEST_F(SaveOpenTest, PluginFileNamesWindowsCannotHoldAreRefused) {
+  const std::string characters =
+      "a plugin file name must not hold \"<\", \">\", \"\"\", \"|\", \"?\", \"*\" or a control "
+      "character, which Windows does not allow in file names.";
+  const std::string device =
+      "a plugin file name must not be a device name of Windows (CON, PRN, AUX, NUL, COM1 to "
+      "COM9, LPT1 to LPT9), alone or with an extension.";
+  const std::string trailing =
+      "a plugin file name must not end in \".\" or \" \", which Windows drops from file names.";
+  const struct {
+    std::u16string name;
+    const std::string& rule;
+  } cases[] = {
+      {u"a?b", characters},     {u"a*b", characters},     {u"<a>", characters},
+      {u"a\"b", characters},    {u"a|b", characters},     {u"a\tb", characters},
+      {u"CON", device},         {u"con.txt", device},     {u"Nul", device},
+      {u"com1.qvx", device},    {u"LPT9", device},        {u"aux .plg", device},
+      {u"my_tweak.", trailing}, {u"my_tweak ", trailing},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Utf16ToUtf8(c.name));
+    editor_.fields.pluginName = c.name;
+    EXPECT_EQ(MessageOf<Error>([&] { Save(); }),
+              "Plugin file \"" + Utf16ToUtf8(c.name) + "\" cannot be used: " + c.rule);
+    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+  }
+  EXPECT_TRUE(prompts_.messages.empty());
+  // Near misses are ordinary names.
+  for (const char16_t* name : {u"console", u"COM10", u"nul_tweak", u".tweak"}) {
+    editor_.fields.pluginName = name;
+    EXPECT_TRUE(Save()) << Utf16ToUtf8(name);
+  }
 }
 
 TEST_F(SaveOpenTest, RefusalsComeBeforeAnythingIsWritten) {
