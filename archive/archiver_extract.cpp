@@ -12,6 +12,10 @@
 #include "platform/dos_time.h"
 #include "platform/file_info.h"
 #include "platform/file_stream.h"
+#ifdef _WIN32
+#include "platform/text.h"
+#include "platform/windows_names.h"
+#endif
 
 namespace pw {
 namespace {
@@ -141,6 +145,11 @@ void TZFBaseArchiver::ExtractEntry(TDirItem& item, const std::u16string& name) {
   if (!fileName)
     return;
   const std::filesystem::path path = (BaseDir.empty() ? FCurrentDir : BaseDir) / *fileName;
+#ifdef _WIN32
+  // Windows would hand such a name to a device in any folder, and the entry's data with it.
+  if (IsWindowsDeviceName(PathToUtf16(*fileName)))
+    Raise(zf_native::kDeviceName, {PathText(path)});
+#endif
   RemoveExistingOutput(path);
   std::unique_ptr<FileStream> output;
   try {

@@ -33,6 +33,7 @@ const std::map<int, ZFNativeErrorInfo>& Table() {
       {kHashedNamesInvalid, {34, "Hashed list of file names is invalid", false}},
       {kFileNameTooLong, {36, "File name is too long: \r\n\"%s\"", true}},
       {kDiskFull, {39, "Disk is full. There is not enough free space on disk.", false}},
+      {kDeviceName, {41, "Cannot create file \"%s\": Windows keeps that name for a device", true}},
   };
   return table;
 }

@@ -53,27 +53,16 @@ inline constexpr int kDeflate64 = 55;
 inline constexpr int kHashedNamesInvalid = 59;
 inline constexpr int kFileNameTooLong = 61;
 inline constexpr int kDiskFull = 65;
+// Beyond the numbers 0 to 67 of the legacy table: an output name that Windows reads as a device.
+inline constexpr int kDeviceName = 68;
 
 // Every native error above; each has its entry in the message table.
-inline constexpr int kAll[] = {kInvalidCompressionMode,
-                               kBadSizeOrChecksum,
-                               kBlankNameOpen,
-                               kBlankNameOpenMode,
-                               kArchiveNotFound,
-                               kArchiveNotOpen,
-                               kCannotCreateOutput,
-                               kUpdateNotEnded,
-                               kReadOnlyArchive,
-                               kCannotOpenSource,
-                               kSourceSizeMismatch,
-                               kInvalidArchive,
-                               kNoZip64DirEnd,
-                               kZip64Needed,
-                               kCentralDirWrite,
-                               kDeflate64,
-                               kHashedNamesInvalid,
-                               kFileNameTooLong,
-                               kDiskFull};
+inline constexpr int kAll[] = {
+    kInvalidCompressionMode, kBadSizeOrChecksum, kBlankNameOpen,      kBlankNameOpenMode,
+    kArchiveNotFound,        kArchiveNotOpen,    kCannotCreateOutput, kUpdateNotEnded,
+    kReadOnlyArchive,        kCannotOpenSource,  kSourceSizeMismatch, kInvalidArchive,
+    kNoZip64DirEnd,          kZip64Needed,       kCentralDirWrite,    kDeflate64,
+    kHashedNamesInvalid,     kFileNameTooLong,   kDiskFull,           kDeviceName};
 }  // namespace zf_native
 
 }  // namespace pw

@@ -26,7 +26,8 @@ TZFAction DefaultFailureDecision(UserPrompts* prompts, int nativeError,
                                  const std::string& errorMessage) {
   if (nativeError == kNativeAbortAtOnce || prompts == nullptr)
     return TZFAction::Abort;
-  if (nativeError == zf_native::kFileNameTooLong)
+  // Trying a name again cannot make it acceptable.
+  if (nativeError == zf_native::kFileNameTooLong || nativeError == zf_native::kDeviceName)
     return ActionFor(prompts->Confirm(errorMessage, {PromptButton::Abort, PromptButton::Ignore}));
   return ActionFor(
       prompts->Confirm(errorMessage + ". File processing error, possibly disk is full",

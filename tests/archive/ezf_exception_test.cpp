@@ -89,6 +89,7 @@ TEST(EZFExceptionMessage, EveryNamedNativeErrorHasItsEntry) {
       {kHashedNamesInvalid, 34, false, "Hashed list of file names is invalid"},
       {kFileNameTooLong, 36, true, "File name is too long: \r\n\"%s\""},
       {kDiskFull, 39, false, "Disk is full. There is not enough free space on disk."},
+      {kDeviceName, 41, true, "Cannot create file \"%s\": Windows keeps that name for a device"},
   };
   std::vector<int> listed;
   for (const Row& row : rows) {

@@ -285,5 +285,16 @@ TEST(DefaultFailureDecision, AnswersByNativeErrorAndButton) {
   EXPECT_EQ(DefaultFailureDecision(nullptr, 33, "m"), TZFAction::Abort);
 }
 
+// A name no retry can mend: the message alone, without the disk-full guess, and no Retry.
+TEST(DefaultFailureDecision, NamesAskAbortOrIgnore) {
+  for (const int native : {zf_native::kFileNameTooLong, zf_native::kDeviceName}) {
+    ScriptedPrompts prompts({PromptButton::Ignore});
+    EXPECT_EQ(DefaultFailureDecision(&prompts, native, "m"), TZFAction::Ignore) << native;
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].text, "m");
+    EXPECT_EQ(prompts.asked[0].buttons, (std::vector{PromptButton::Abort, PromptButton::Ignore}));
+  }
+}
+
 }  // namespace
 }  // namespace pw::test

@@ -1,11 +1,12 @@
 // ExtractFiles when entries fail: the decision and its answers, methods, sizes, checksums,
-// passwords (AES entries included), names that try to leave the folder, a full disk and an
-// inflate bomb.
+// passwords (AES entries included), names that try to leave the folder or that Windows reads as
+// devices, a full disk and an inflate bomb.
 #include <gtest/gtest.h>
 
 #include "archive/archiver.h"
 #include "package/package_archiver.h"
 #include "platform/byte_cursor.h"
+#include "platform/errors.h"
 #include "platform/fault_injection.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/recording_prompts.h"
@@ -244,6 +245,37 @@ TEST_F(ExtractionTest, NamesNeverLeaveTheTargetFolder) {
       beside.push_back(entry.path().filename().string());
     std::sort(beside.begin(), beside.end());
     EXPECT_EQ(beside, (std::vector<std::string>{"a.zip", "out"}));
+    std::filesystem::remove_all(out_);
+  }
+}
+
+// Windows reads these names as devices in any folder, so the data would go to the device;
+// elsewhere they are ordinary files.
+TEST_F(ExtractionTest, DeviceNamesOfWindows) {
+  const struct {
+    const char* name;
+    const char* part;  // the output name
+  } cases[] = {
+      {"NUL", "NUL"},           {"con.txt", "con.txt"},     {"dir/AUX", "AUX"},
+      {"Com1.qvx", "Com1.qvx"}, {"lpt9 .log", "lpt9 .log"}, {"x\\PRN", "PRN"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedPrompts prompts({PromptButton::Ignore});
+    Extract({TrueEntry(c.name, "data"), TrueEntry("next.txt", "n")}, &prompts, true);
+#ifdef _WIN32
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].text, "PackageArchiver: Cannot create file \"" +
+                                         PathText(out_ / c.part) +
+                                         "\": Windows keeps that name for a device - Native "
+                                         "error: 00068");
+    EXPECT_EQ(prompts.asked[0].buttons, (std::vector{PromptButton::Abort, PromptButton::Ignore}));
+    EXPECT_EQ(OutNames(), std::vector<std::string>{"next.txt"});
+#else
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(OutNames(), (std::vector<std::string>{c.part, "next.txt"}));
+    EXPECT_EQ(ReadFile(out_ / c.part), "data");
+#endif
     std::filesystem::remove_all(out_);
   }
 }
