@@ -48,12 +48,15 @@ std::filesystem::path UserDataFolder() {
 #endif
 }
 
-// An installed program sits in a bin folder, which holds programs and never their data: root
-// could write plugins into /usr/bin, where the package manager would never remove them.
+// An installed program keeps its data elsewhere, so that an update or an uninstall never touches
+// the user's plugins. On Linux it sits in a bin folder (root could write plugins into /usr/bin,
+// where the package manager would never remove them); the Windows installer puts its uninstaller
+// beside the programs, which a portable copy unpacked from the zip never has.
 bool IsInstalledProgramsFolder(const std::filesystem::path& folder) {
   const auto normal = folder.lexically_normal();
   const auto name = normal.has_filename() ? normal.filename() : normal.parent_path().filename();
-  return name == "bin";
+  std::error_code ignored;
+  return name == "bin" || std::filesystem::is_regular_file(folder / "uninstall.exe", ignored);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Where the editor keeps its plugins on Windows: beside its .exe, or in %LOCALAPPDATA% when it
-// cannot make files there.
+// cannot make files there or was installed.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -57,7 +57,11 @@ TEST_F(Win32WorkingFolderTest, BesideTheExeWhereFilesCanBeMadeAndNothingIsLeftTh
 
 TEST_F(Win32WorkingFolderTest, ElseUnderLocalAppDataOrTheTemporaryFolder) {
   std::ofstream(dir_ / "plugwright.exe") << "a file, not a folder";
-  const std::filesystem::path unusable[] = {dir_ / "missing", dir_ / "plugwright.exe"};
+  // Installed: writable, but an update or an uninstall must never meet the user's plugins.
+  std::filesystem::create_directories(dir_ / "Programs" / "Qorvix Plugwright");
+  std::ofstream(dir_ / "Programs" / "Qorvix Plugwright" / "uninstall.exe") << "the uninstaller";
+  const std::filesystem::path unusable[] = {dir_ / "missing", dir_ / "plugwright.exe",
+                                            dir_ / "Programs" / "Qorvix Plugwright"};
   {
     ScopedLocalAppData local((dir_ / "AppData").c_str());
     for (const auto& program : unusable) {
