@@ -30,7 +30,7 @@ int32_t NumberOf(const SettingRecord& setting, const char* what) {
 void ItemAssembly::Take(SettingRecord setting) {
   const keys::KeyMeaning meaning = keys::MeaningOfKey(setting.key);
   switch (meaning.role) {
-    case keys::KeyRole::ItemCount:
+    case keys::KeyRole::Nothing:
       return;
     case keys::KeyRole::NoItem:
       throw DataError(setting.offset, "key " + std::to_string(setting.key) + " belongs to no item");

@@ -23,8 +23,8 @@ int32_t EntryValueKey(size_t position, size_t entry) {
 }
 
 KeyMeaning MeaningOfKey(int32_t key) {
-  if (key == kItemCountKey)
-    return {KeyRole::ItemCount, ItemField::Name};
+  if (key <= kItemCountKey)
+    return {KeyRole::Nothing, ItemField::Name};
   if (key < kBlockSize)
     return {KeyRole::NoItem, ItemField::Name};
   const int32_t offset = key % kBlockSize;

@@ -34,8 +34,8 @@ int32_t EntryValueKey(size_t position, size_t entry);
 
 // What a key holds, found from the key alone (key mod 100); the block is not consulted.
 enum class KeyRole {
-  ItemCount,   // key 1; nothing to assemble
-  NoItem,      // keys below 1 and 2 to 99: outside every item's block
+  Nothing,     // key 1 (the item count) and every key below it: nothing to assemble
+  NoItem,      // keys 2 to 99: outside every item's block
   Field,       // offsets 0 to 8
   EntryText,   // odd offsets from 9
   EntryValue,  // even offsets from 10

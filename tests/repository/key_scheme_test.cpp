@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace pw::keys {
 namespace {
 
@@ -25,9 +27,10 @@ TEST(KeyScheme, MeaningFromTheKeyAlone) {
     ItemField field;
   };
   const Case cases[] = {
-      {1, KeyRole::ItemCount, ItemField::Name},
-      {0, KeyRole::NoItem, ItemField::Name},
-      {-100, KeyRole::NoItem, ItemField::Name},
+      {1, KeyRole::Nothing, ItemField::Name},
+      {0, KeyRole::Nothing, ItemField::Name},
+      {-100, KeyRole::Nothing, ItemField::Name},
+      {INT32_MIN, KeyRole::Nothing, ItemField::Name},
       {2, KeyRole::NoItem, ItemField::Name},
       {99, KeyRole::NoItem, ItemField::Name},
       {100, KeyRole::Field, ItemField::Name},

@@ -2,6 +2,7 @@
 // no damaged file hands over any item.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <variant>
 
@@ -121,8 +122,7 @@ TEST_F(MalformedRepositoryTest, FaultsAreRefusedNamingTheirOffset) {
       {"the file ends inside the 4 bytes expected here", Join({Fields(100, 0)}), 8, 9, std::nullopt,
        5},
       {"key 50 belongs to no item", Join({{Int(1, 1), Int(50, 0)}, item}), 1, 0},
-      {"key 0 belongs to no item", Join({{Int(0, 0)}, item}), 0, 0},
-      {"key -100 belongs to no item", Join({{Str(-100, u"")}}), 0, 0},
+      {"key 2 belongs to no item", Join({{Int(2, 0)}, item}), 0, 0},
       {"a selection entry text outside its item's entries",
        Join({std::vector(item.begin(), item.end() - 1), {Str(109, u"t")}}), 8, 0},
       {"a selection entry text outside its item's entries",
@@ -175,6 +175,26 @@ TEST_F(MalformedRepositoryTest, CountsThatDoNotFitTheFileAreRefusedAtTheirOffset
     EXPECT_NE(std::string(std::get<RepositoryFileError>(result).what()).find(c.problem),
               std::string::npos);
   }
+}
+
+TEST_F(MalformedRepositoryTest, KeysOfOneOrLessGiveNothingWhereverTheyStand) {
+  const std::vector<Record> nothing = {Int(0, 7), Str(-100, u"x"), Int(INT32_MIN, 1), Int(1, 9)};
+  std::vector<Record> listed = Fields(200, 1);
+  listed.insert(listed.begin() + 4, nothing.begin(), nothing.end());
+  const auto result = Read(Build(Join({nothing,
+                                       Fields(100, 0),
+                                       nothing,
+                                       listed,
+                                       {Str(209, u"t")},
+                                       nothing,
+                                       {Int(210, 5)},
+                                       nothing}))
+                               .bytes);
+  ASSERT_TRUE(std::holds_alternative<std::vector<TRepo>>(result));
+  const TRepo plain = test::MakeItem(u"n", u"d", u"0x00000001", u"2", u"255", u"1", u"0", u"9");
+  const TRepo withEntry =
+      test::MakeItem(u"n", u"d", u"0x00000001", u"2", u"255", u"1", u"0", u"9", {{u"t", u"5"}});
+  EXPECT_EQ(std::get<std::vector<TRepo>>(result), (std::vector<TRepo>{plain, withEntry}));
 }
 
 TEST_F(MalformedRepositoryTest, RealItemWithoutEntryValuesIsSkippedAndItsNeighboursKept) {
