@@ -14,5 +14,7 @@ void AddListCommand(CLI::App& app, int& status);
 void AddExtractCommand(CLI::App& app, int& status);
 void AddCheckCommand(CLI::App& app, int& status);
 void AddDumpCommand(CLI::App& app, int& status);
+void AddImportCommand(CLI::App& app, int& status);
+void AddDiffCommand(CLI::App& app, int& status);
 
 }  // namespace pw

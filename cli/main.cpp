@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
   for (const std::string& argument : arguments)
     argumentTexts.push_back(argument.c_str());
   CLI::App app(
-      "Qorvix Plugwright on the command line: build, export, list, extract and check "
-      "plugin packages; dump repository files.",
+      "Qorvix Plugwright on the command line: build, export, list, extract, check and diff "
+      "plugin packages; dump repository files and import them as plugin documents.",
       "plugwright-cli");
   app.set_version_flag("--version", "plugwright-cli " PLUGWRIGHT_VERSION);
   app.require_subcommand(1);
@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
   pw::AddExtractCommand(app, status);
   pw::AddCheckCommand(app, status);
   pw::AddDumpCommand(app, status);
+  pw::AddImportCommand(app, status);
+  pw::AddDiffCommand(app, status);
   try {
     app.parse(static_cast<int>(argumentTexts.size()), argumentTexts.data());
   } catch (const CLI::CallForHelp& help) {

@@ -3,15 +3,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <chrono>
 #include <cstdio>
-#include <optional>
 
-#include "cli/hex_text.h"
-#include "platform/byte_cursor.h"
 #include "platform/text.h"
+#include "repository/hex_text.h"
 #include "repository/security_policy.h"
+#include "repository/setting_value_text.h"
 
 namespace pw {
 namespace {
@@ -20,46 +18,6 @@ using nlohmann::ordered_json;
 
 std::string KeyText(uint32_t key) {
   return HexWord(key) + " (" + std::to_string(key) + ")";
-}
-
-std::string RealText(double value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
-}
-
-// The text of a string setting when its bytes are well-formed UTF-16LE.
-std::optional<std::u16string> Utf16Text(const std::vector<uint8_t>& bytes) {
-  if (bytes.size() % 2 != 0)
-    return std::nullopt;
-  const std::u16string text = ByteCursor(bytes).Utf16(bytes.size() / 2);
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
-    const bool low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
-    if (low || (high && (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF)))
-      return std::nullopt;
-    i += high ? 1 : 0;
-  }
-  return text;
-}
-
-// A string in double quotes, with quotes, backslashes and control characters escaped.
-std::string QuotedText(const std::u16string& text) {
-  std::string quoted = "\"";
-  for (char c : Utf16ToUtf8(text)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (byte < 0x20 || byte == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-      quoted += escape;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
 }
 
 // Phones count time in microseconds since 1 January of year 0; shown as a UTC date when
@@ -92,37 +50,11 @@ std::string TimeStampText(int64_t stamp) {
   return text + when;
 }
 
-std::string ValueText(const DumpedSetting& setting) {
-  if (const auto* number = std::get_if<int32_t>(&setting.value))
-    return "integer " + std::to_string(*number);
-  if (const auto* real = std::get_if<double>(&setting.value))
-    return "real " + RealText(*real);
-  const auto& bytes = std::get<StoredText>(setting.value).bytes;
-  if (const auto text = Utf16Text(bytes))
-    return "string " + QuotedText(*text);
-  return "string of " + std::to_string(bytes.size()) + " bytes, hex " + HexBytes(bytes);
-}
-
 void AppendLine(std::string& out, const std::string& label, const std::string& value) {
   constexpr size_t kLabelWidth = 22;
   out += label;
   out += std::string(label.size() < kLabelWidth ? kLabelWidth - label.size() : 1, ' ');
   out += value + "\n";
-}
-
-// One line: "pass", "sid 0x0000000A with CommDD, WriteDeviceData", "unknown, bytes 07ff...".
-std::string PolicyText(const StoredPolicy& policy) {
-  const PolicyMeaning meaning = DecodePolicy(policy);
-  if (meaning.kind == "unknown")
-    return "unknown, bytes " + HexBytes(policy.bytes);
-  std::string text = meaning.kind;
-  if (meaning.secureId)
-    text += " " + HexWord(*meaning.secureId);
-  for (size_t i = 0; i < meaning.capabilities.size(); ++i)
-    text += (i == 0 ? (meaning.secureId ? " with " : " ") : ", ") + meaning.capabilities[i];
-  if (meaning.kind == "capabilities" && meaning.capabilities.empty())
-    text += " (none)";
-  return text;
 }
 
 void AppendPolicies(std::string& out, const char* label, const std::vector<KeyedPolicy>& list,
@@ -167,12 +99,12 @@ ordered_json SettingJson(const DumpedSetting& setting) {
     json["type"] = "real";
     json["value"] = *real;
   } else {
-    const auto& bytes = std::get<StoredText>(setting.value).bytes;
+    const auto& stored = std::get<StoredText>(setting.value);
     json["type"] = "string";
-    if (const auto text = Utf16Text(bytes))
+    if (const auto text = StoredUtf16(stored))
       json["text"] = Utf16ToUtf8(*text);
     else
-      json["hex"] = HexBytes(bytes);
+      json["hex"] = HexBytes(stored.bytes);
   }
   return json;
 }
@@ -210,7 +142,7 @@ std::string RepositoryDumpText(const RepositoryDump& dump) {
   AppendLine(out, "Settings", std::to_string(dump.settings.size()));
   for (const DumpedSetting& setting : dump.settings)
     out += "  " + KeyText(setting.key) + "  metadata " + HexWord(setting.metadata) + "  " +
-           ValueText(setting) + "\n";
+           SettingValueText(setting) + "\n";
   if (dump.deletedKeys) {
     AppendLine(out, "Deleted keys", std::to_string(dump.deletedKeys->size()));
     for (uint32_t key : *dump.deletedKeys)

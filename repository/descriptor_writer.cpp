@@ -8,9 +8,7 @@
 #include "repository/repository_name.h"
 
 namespace pw {
-namespace {
 
-// The memo's lines joined with nothing between them; lone CR or LF stay.
 std::u16string WithoutLineBreaks(std::u16string_view text) {
   std::u16string joined;
   joined.reserve(text.size());
@@ -22,8 +20,6 @@ std::u16string WithoutLineBreaks(std::u16string_view text) {
   }
   return joined;
 }
-
-}  // namespace
 
 void WriteDescriptor(const std::filesystem::path& path, std::u16string_view setName,
                      std::u16string_view setDescr, std::u16string_view setUid) {

@@ -2,9 +2,14 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace pw {
+
+// The description as the descriptor keeps it: the memo's lines joined with nothing between
+// them; a lone CR or LF stays.
+std::u16string WithoutLineBreaks(std::u16string_view text);
 
 // Creates (or replaces) the descriptor at path: the plugin name, the description without
 // its CR LF pairs, and the repository name, each line ended by CR LF.

@@ -1,4 +1,4 @@
-// Hexadecimal texts shared by the tool's listings.
+// Hexadecimal texts of UIDs, keys and stored bytes, as listings and messages show them.
 #pragma once
 
 #include <cstdint>

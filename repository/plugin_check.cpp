@@ -11,13 +11,6 @@
 namespace pw {
 namespace {
 
-// A phone refuses a repository holding a string over 2048 bytes.
-constexpr size_t kLongestText = 1024;
-
-std::string Where(size_t index, const TRepo& item) {
-  return "item " + std::to_string(index + 1) + " \"" + Utf16ToUtf8(item.iName) + "\"";
-}
-
 void CheckNumber(std::vector<Finding>& findings, const std::string& where, const char* field,
                  const std::u16string& text) {
   try {
@@ -29,19 +22,23 @@ void CheckNumber(std::vector<Finding>& findings, const std::string& where, const
 
 void CheckLength(std::vector<Finding>& findings, const std::string& where, const char* field,
                  const std::u16string& text) {
-  if (text.size() > kLongestText)
+  if (text.size() > kLongestPhoneText)
     findings.push_back({true, where + ": " + field + " holds " + std::to_string(text.size()) +
                                   " UTF-16 code units; a phone refuses more than 1024"});
 }
 
 }  // namespace
 
+std::string ItemPlace(size_t index, const TRepo& item) {
+  return "item " + std::to_string(index + 1) + " \"" + Utf16ToUtf8(item.iName) + "\"";
+}
+
 std::vector<Finding> CheckPluginItems(const RepoItems& items) {
   std::vector<Finding> findings;
   std::map<std::pair<std::u16string, std::u16string>, size_t> seen;
   for (size_t i = 0; i < items.Count(); ++i) {
     const TRepo& item = items.At(i);
-    const std::string where = Where(i, item);
+    const std::string where = ItemPlace(i, item);
     for (const auto& [field, text] : {std::pair{"uid", &item.iUid},
                                       {"key", &item.iKey},
                                       {"type", &item.iType},

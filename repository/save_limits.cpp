@@ -3,9 +3,9 @@
 
 #include <optional>
 
-#include "model/number_text.h"
 #include "model/selector_codes.h"
 #include "platform/text.h"
+#include "repository/item_numbers.h"
 #include "repository/key_scheme.h"
 #include "repository/repository_errors.h"
 #include "repository/repository_layout.h"
@@ -14,14 +14,6 @@ namespace pw {
 namespace {
 
 constexpr size_t kShownNameUnits = 40;
-
-std::optional<int32_t> TryConvert(std::u16string_view text) {
-  try {
-    return HexOrDecToInt(text);
-  } catch (const ConversionError&) {
-    return std::nullopt;
-  }
-}
 
 // The name as a message shows it: a very long one is cut, never inside a surrogate pair.
 std::string ShownName(const std::u16string& name) {
@@ -52,7 +44,7 @@ void CheckEntries(size_t position, const TRepo& item) {
     Refuse(position, item,
            "it has " + std::to_string(entries) + " selection entries, at most " +
                std::to_string(keys::kMaxEntries) + " fit");
-  const auto count = TryConvert(item.iNumOfCombo);
+  const auto count = NumberIfAny(item.iNumOfCombo);
   if (count && *count != static_cast<int32_t>(entries))
     Refuse(position, item,
            "its entry count \"" + Utf16ToUtf8(item.iNumOfCombo) + "\" does not match its " +
@@ -62,7 +54,7 @@ void CheckEntries(size_t position, const TRepo& item) {
 void CheckTexts(size_t position, const TRepo& item) {
   CheckText(position, item, item.iName, "its name");
   CheckText(position, item, item.iDescription, "its description");
-  const auto type = TryConvert(item.iType);
+  const auto type = NumberIfAny(item.iType);
   for (size_t j = 0; j < item.iComboElements.size(); ++j) {
     const TComboElement& entry = item.iComboElements[j];
     const std::string number = std::to_string(j + 1);

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "platform/byte_cursor.h"
+#include "repository/hex_text.h"
 
 namespace pw {
 namespace {
@@ -94,6 +95,31 @@ PolicyMeaning DecodePolicy(const StoredPolicy& policy) {
       break;
   }
   return meaning;
+}
+
+std::string PolicyText(const StoredPolicy& policy) {
+  const PolicyMeaning meaning = DecodePolicy(policy);
+  if (meaning.kind == "unknown")
+    return "unknown, bytes " + HexBytes(policy.bytes);
+  std::string text = meaning.kind;
+  if (meaning.secureId)
+    text += " " + HexWord(*meaning.secureId);
+  for (size_t i = 0; i < meaning.capabilities.size(); ++i)
+    text += (i == 0 ? (meaning.secureId ? " with " : " ") : ", ") + meaning.capabilities[i];
+  if (meaning.kind == "capabilities" && meaning.capabilities.empty())
+    text += " (none)";
+  return text;
+}
+
+std::optional<std::string> WriteRequirement(const StoredPolicy& policy) {
+  const PolicyMeaning meaning = DecodePolicy(policy);
+  if (meaning.kind == "pass" || (meaning.kind == "capabilities" && meaning.capabilities.empty()))
+    return std::nullopt;
+  if (meaning.kind == "fail")
+    return "writing is always refused";
+  if (meaning.kind == "unknown")
+    return "writing is under a policy of unknown kind, bytes " + HexBytes(policy.bytes);
+  return "writing needs " + PolicyText(policy);
 }
 
 }  // namespace pw

@@ -20,4 +20,12 @@ struct PolicyMeaning {
 // Any other length, or an unknown type, has the kind "unknown".
 PolicyMeaning DecodePolicy(const StoredPolicy& policy);
 
+// One line: "pass", "sid 0x0000000A with CommDD, WriteDeviceData", "unknown, bytes 07ff...".
+std::string PolicyText(const StoredPolicy& policy);
+
+// What a write policy asks of a writer, when that is more than nothing: "writing needs
+// capabilities WriteDeviceData", "writing needs sid 0x0000000A", "writing is always refused";
+// nothing for "pass" and for capabilities that name none.
+std::optional<std::string> WriteRequirement(const StoredPolicy& policy);
+
 }  // namespace pw

@@ -63,14 +63,24 @@ SETTINGS = [  # key, metadata, type, value bytes
 ]
 
 
-def repository_file(version, root_gap=0, settings=SETTINGS):
+SINGLE_POLICIES = [(6, 0, 0, policy(4, [1], 10), policy(1))]  # key, high key, mask, read, write
+RANGE_POLICIES = [(0x100, 0x200, 0, policy(3, [4, 5]), policy(0))]  # low key, high key, ...
+
+
+def keyed_policies(policies):
+    return struct.pack("<I", len(policies)) + b"".join(
+        struct.pack("<3I", key, high, mask) + read + write for key, high, mask, read, write in policies)
+
+
+def repository_file(version, root_gap=0, settings=SETTINGS, uid=0xBABABABA,
+                    single_policies=SINGLE_POLICIES, range_policies=RANGE_POLICIES,
+                    default_write=policy(1)):
     """A repository file of the given format version, its root stream root_gap bytes late."""
     header = struct.pack("<5I", 0x10000037, 0, 0x10202BE9, 0xCC776985, 20 + root_gap)
-    root = bytes([version]) + struct.pack("<I", 0xBABABABA)
+    root = bytes([version]) + struct.pack("<I", uid)
     root += (b"\x07" if version >= 3 else b"") + struct.pack("<I", 0x12345)
-    root += struct.pack("<I3I", 1, 6, 0, 0) + policy(4, [1], 10) + policy(1)
-    root += struct.pack("<I3I", 1, 0x100, 0x200, 0) + policy(3, [4, 5]) + policy(0)
-    root += policy(2, [13]) + policy(1)
+    root += keyed_policies(single_policies) + keyed_policies(range_policies)
+    root += policy(2, [13]) + default_write
     if version >= 2:
         root += struct.pack("<II", 1, 0xFF)
     root += struct.pack("<II4I", 0x10, 1, 0x100, 0x400, 0, 0x20)
@@ -88,7 +98,9 @@ def as_version_0(repository):
     return repository[:20] + b"\x00" + repository[21:-4]
 
 
-class CliTest(unittest.TestCase):
+class CliCase(unittest.TestCase):
+    """A scratch folder per test, and files and packages made in it."""
+
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
         self.dir = self.folder.name
@@ -108,6 +120,14 @@ class CliTest(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         return host_path(result.stdout.strip())
 
+    def write_bytes(self, name, data):
+        path = os.path.join(self.dir, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        return path
+
+
+class CliTest(CliCase):
     def test_build_export_round_trip_is_exact(self):
         # Number texts in the forms the reader gives back: decimal, and the UID as "0x" and
         # eight uppercase digits.
@@ -233,12 +253,6 @@ class CliTest(unittest.TestCase):
         result = run("check", bare)
         self.assertEqual(result.returncode, 1)
         self.assertIn("error: no descriptor", result.stdout)
-
-    def write_bytes(self, name, data):
-        path = os.path.join(self.dir, name)
-        with open(path, "wb") as f:
-            f.write(data)
-        return path
 
     def test_dump_shows_every_part_of_versions_0_to_3(self):
         for version, gap in [(0, 0), (1, 0), (2, 4), (3, 0)]:
