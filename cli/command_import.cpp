@@ -108,7 +108,7 @@ void AddImportCommand(CLI::App& app, int& status) {
                    "repeatable")
       ->type_name("LOW-HIGH")
       ->allow_extra_args(false)
-      ->check(CLI::Validator(RangeProblem, "LOW-HIGH"));
+      ->check(CLI::Validator(RangeProblem, ""));
   command->callback([options, &status] { status = Import(*options); });
 }
 
