@@ -25,18 +25,25 @@ std::u16string HexWord16(uint32_t value) {
   return Utf8ToUtf16(HexWord(value));
 }
 
-// The value, cut (never inside a surrogate pair) so that it and the tail fit a phone's text.
+// A policy of unknown kind is shown by its bytes, which may be many.
+constexpr size_t kLongestRequirement = 256;
+
+// The text, or as much of it as fits limit with an ellipsis, never cut inside a surrogate pair.
+std::u16string Cut(std::u16string text, size_t limit) {
+  if (text.size() <= limit)
+    return text;
+  size_t cut = limit - 1;
+  if (text[cut - 1] >= 0xD800 && text[cut - 1] <= 0xDBFF)
+    --cut;
+  return text.substr(0, cut) + u"\u2026";
+}
+
+// The value and what writing needs, cut so that together they fit a phone's text.
 std::u16string Description(const DumpedSetting& setting, const StoredPolicy& write) {
-  std::u16string value = Utf8ToUtf16(SettingValueText(setting));
   const auto requirement = WriteRequirement(write);
-  const std::u16string tail = requirement ? u"; " + Utf8ToUtf16(*requirement) : u"";
-  if (value.size() + tail.size() > kLongestPhoneText) {
-    size_t cut = kLongestPhoneText - tail.size() - 1;
-    if (value[cut - 1] >= 0xD800 && value[cut - 1] <= 0xDBFF)
-      --cut;
-    value = value.substr(0, cut) + u"\u2026";
-  }
-  return value + tail;
+  const std::u16string tail =
+      requirement ? Cut(u"; " + Utf8ToUtf16(*requirement), kLongestRequirement) : u"";
+  return Cut(Utf8ToUtf16(SettingValueText(setting)), kLongestPhoneText - tail.size()) + tail;
 }
 
 std::u16string TypeCode(const DumpedSetting& setting) {

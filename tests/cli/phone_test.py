@@ -113,6 +113,9 @@ class PhoneTest(cli_test.CliCase):
 
     def test_import_of_the_test_fixtures_and_of_phone_samples(self):
         files = [self.write_bytes("v%d.cre" % v, repository_file(v)) for v in range(4)]
+        # A write policy of unknown kind is shown by its bytes, however many there are.
+        files.append(self.write_bytes("long_policy.cre", repository_file(1, single_policies=[
+            (1, 0, 0, policy(1), counted(b"\x09" * 700))])))
         files += sorted(glob.glob(os.path.join(SAMPLES, "*.cre*"))) if SAMPLES else []
         for path in files:
             with self.subTest(path=path):
