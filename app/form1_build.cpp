@@ -17,6 +17,7 @@
 #include "app/memo.h"
 #include "app/single_line_delegate.h"
 #include "app/uid_digits_validator.h"
+#include "app/window_fonts.h"
 #include "archive/archiver.h"
 #include "package/package_archiver.h"
 
@@ -128,7 +129,7 @@ TForm1::TForm1(const FormStartup& startup, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   // Set before the fields exist so that their sizes follow the font they show.
-  setFont(QFont(QStringLiteral("Tahoma"), 8));
+  setFont(WindowFont());
 
   auto* editorPane = Named(new QWidget(this), "EditorPane");
   editorPane->setGeometry(0, 0, kNarrowWidth, kClientHeight);
@@ -149,7 +150,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::BuildItemEditor(QVBoxLayout* column) {
   QWidget* pane = column->parentWidget();
-  const QFont nameFont(QStringLiteral("Arial Unicode MS"), 8);
+  const QFont nameFont = NameFont();
 
   TweakName = NewEdit(pane, "TweakName", QStringLiteral("Tweak item name"));
   TweakName->setFont(nameFont);
@@ -236,7 +237,7 @@ void TForm1::BuildItemList(QVBoxLayout* column) {
 
   auto* listRow = Row(column);
   RepoList = Named(new ListBox(pane), "RepoList");
-  RepoList->setFont(QFont(QStringLiteral("Arial Unicode MS"), 8));
+  RepoList->setFont(NameFont());
   RepoList->setItemDelegate(new SingleLineDelegate(RepoList));
   listRow->addWidget(RepoList, 1);
   SpinButton1 = Named(new QWidget(pane), "SpinButton1");
@@ -257,7 +258,7 @@ void TForm1::BuildPluginFields(QVBoxLayout* column) {
   rule->setFrameShadow(QFrame::Sunken);
   column->addWidget(rule);
 
-  const QFont nameFont(QStringLiteral("Arial Unicode MS"), 8);
+  const QFont nameFont = NameFont();
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(kRowSpacing);
   grid->setVerticalSpacing(kRowSpacing);
@@ -333,7 +334,7 @@ void TForm1::BuildSelectionPanel() {
   count->addWidget(ComboNum);
   count->addStretch(1);
 
-  const QFont nameFont(QStringLiteral("Arial Unicode MS"), 8);
+  const QFont nameFont = NameFont();
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(kRowSpacing);
   grid->setVerticalSpacing(kRowSpacing);

@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
+#include "app/widget_map.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
   startup.arguments = QApplication::arguments().mid(1);
   pw::TForm1 form1(startup);
   pw::TForm2 form2;
+  pw::MapWidgetsWhenAsked(&form1);
   form1.show();
   return QApplication::exec();
 }

@@ -236,11 +236,19 @@ class StartStateTest : public QObject {
   void fonts() {
     Window window;
     const QString unicodeFont = QStringLiteral("Arial Unicode MS");
+    // Each face falls back through faces that end in one every Windows has.
     for (const char* field : {kTweakItemName, kTweakItemDescription, kTweakItems, kListText,
-                              kListValue, kPluginName, kDescription})
-      QCOMPARE(window.Find<QWidget>(field)->font().family(), unicodeFont);
-    for (const char* field : {kUid, kItemViewType, kAddItem, kPluginUid})
-      QCOMPARE(window.Find<QWidget>(field)->font().family(), QStringLiteral("Tahoma"));
+                              kListValue, kPluginName, kDescription}) {
+      const QFont font = window.Find<QWidget>(field)->font();
+      QCOMPARE(font.family(), unicodeFont);
+      QCOMPARE(font.families().value(1), QStringLiteral("Segoe UI"));
+      QCOMPARE(font.families().last(), QStringLiteral("Arial"));
+    }
+    for (const char* field : {kUid, kItemViewType, kAddItem, kPluginUid}) {
+      const QFont font = window.Find<QWidget>(field)->font();
+      QCOMPARE(font.family(), QStringLiteral("Tahoma"));
+      QCOMPARE(font.families().last(), QStringLiteral("Arial"));
+    }
     for (const char* label : {kInviteLabel, kUpdateLabel}) {
       QVERIFY(window.Label(label)->font().bold());
       QCOMPARE(window.Label(label)->palette().color(QPalette::WindowText), QColor(128, 0, 0));
