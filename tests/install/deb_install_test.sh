@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the .deb on this machine with apt and checks it as a user would: both programs, the
-# examples through the installed plugwright-cli, the menu entry, the file type, the icon, the
-# manual pages, the editor's window under Xvfb as root and as an ordinary user; then purges the
-# package and checks that nothing of it is left. Needs root and changes the machine's packages:
+# Holds the .deb to Debian's standards (lintian), installs it on this machine with apt and checks
+# it as a user would: both programs, the examples through the installed plugwright-cli, the menu
+# entry, the file type, the icon, the software-centre metadata, the manual pages, the changelog,
+# the links of the installed documents, the editor's window under Xvfb as root and as an ordinary
+# user; then purges the package and checks that nothing of it is left. Needs root and changes the machine's packages:
 # meant for CI and machines that can take it. A plugwright package installed before is purged.
 #   bash tests/install/deb_install_test.sh [PACKAGE.deb]    # default: scripts/package.sh makes one
 set -euo pipefail
@@ -60,6 +61,14 @@ for library in libc6 libstdc++6 libqt6widgets6 zlib1g; do
 done
 ok "dependencies from the programs' libraries: $depends"
 
+# Any error or warning fails; lintian names each with its explanation. (It only reads the file.)
+if ! lintian --info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+  grep -q '^[EW]: ' "$work/lintian.log"; then
+  cat "$work/lintian.log" >&2
+  fail "lintian reports errors or warnings"
+fi
+ok "lintian: no error, no warning"
+
 apt_install "$deb" || { apt_get update && apt_install "$deb"; }
 dpkg-query -L plugwright >"$work/files"
 expect_equal "installed version" "$(dpkg-query -W -f='${Version}' plugwright)" "$version"
@@ -80,6 +89,74 @@ for file in README.md LICENSE docs/USER_GUIDE.md; do
 done
 ok "licence, README and user guide in $doc"
 
+zcat "$doc/changelog.gz" >"$work/changelog"
+expect_equal "the changelog's latest entry is this version" \
+  "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" "$version"
+expect_equal "the changelog's latest entry is signed by the package's maintainer" \
+  "$(dpkg-parsechangelog -l "$work/changelog" -S Maintainer)" "$(dpkg-deb --field "$deb" Maintainer)"
+# gzip -n: no file name and no time in the header, so that a rebuild gives the same bytes.
+python3 - "$work/files" <<'PYTHON' || fail "a compressed file of the package is not reproducible"
+import os, struct, sys
+for path in open(sys.argv[1]).read().split("\n"):
+    if path.endswith(".gz") and os.path.isfile(path):
+        magic, method, flags, mtime = struct.unpack("<HBBI", open(path, "rb").read(8))
+        if magic != 0x8B1F or flags & 0x08 or mtime:
+            sys.exit("%s: gzip header with a name or a time" % path)
+PYTHON
+ok "compressed files carry no name and no time"
+
+# Every relative link of the installed README, and of each installed document it leads to, names
+# a file of the package at that place, and a #part of a Markdown file one of its headings (as the
+# renderers make anchors of them).
+python3 - "$doc/README.md" "$work/files" <<'PYTHON' || fail "a link of the installed documents is broken"
+import os, re, sys, urllib.parse
+
+readme, files = sys.argv[1], set(open(sys.argv[2]).read().split("\n"))
+
+def prose(text):
+    return re.sub(r"^(```|~~~).*?^\1", "", text, flags=re.M | re.S)
+
+def anchors(text):
+    seen, result = {}, set()
+    for heading in re.findall(r"^#{1,6}[ \t]+(.+?)[ \t#]*$", prose(text), re.M):
+        slug = re.sub(r"[^\w\- ]", "", heading.strip().lower()).replace(" ", "-")
+        count = seen.get(slug, 0)
+        seen[slug] = count + 1
+        result.add(slug if count == 0 else "%s-%d" % (slug, count))
+    return result
+
+def links(text):
+    text = re.sub(r"`[^`\n]*`", "", prose(text))
+    inline = re.findall(r"\]\(\s*<?([^)\s>]+)>?(?:\s+[\"'(][^)]*)?\)", text)
+    reference = re.findall(r"^ {0,3}\[[^\]]+\]:\s*<?(\S+?)>?(?:\s.*)?$", text, re.M)
+    return inline + reference
+
+broken, todo, done = [], [os.path.realpath(readme)], set()
+while todo:
+    document = todo.pop()
+    if document in done:
+        continue
+    done.add(document)
+    text = open(document, encoding="utf-8").read()
+    for link in links(text):
+        if re.match(r"[a-z][a-z0-9+.-]*:", link, re.I):
+            continue  # https:, mailto:
+        target, _, part = urllib.parse.unquote(link).partition("#")
+        path = os.path.normpath(os.path.join(os.path.dirname(document), target)) if target else document
+        if target and (path not in files or not os.path.isfile(path)):
+            broken.append("%s: %s is not a file of the package" % (document, link))
+            continue
+        if path.endswith(".md"):
+            if part and part not in anchors(open(path, encoding="utf-8").read()):
+                broken.append("%s: %s names no heading" % (document, link))
+            todo.append(path)
+if broken:
+    print("\n".join(broken), file=sys.stderr)
+print("checked the links of " + ", ".join(sorted(os.path.relpath(d, os.path.dirname(readme)) for d in done)))
+sys.exit(1 if broken else 0)
+PYTHON
+ok "every relative link of the installed documents resolves in $doc"
+
 mkdir "$work/examples"
 for example in "$doc"/examples/*.json; do
   name=$(basename "$example" .json)
@@ -93,7 +170,7 @@ expect_equal "examples built and exported unchanged" "$(ls "$doc"/examples)" \
 package=$work/examples/selection_list/selection_list.qvx
 
 for page in plugwright plugwright-cli; do
-  expect_equal "man -w $page" "$(man -w "$page")" "/usr/share/man/man1/$page.1"
+  expect_equal "man -w $page" "$(man -w "$page")" "/usr/share/man/man1/$page.1.gz"
   warnings=$(MANWIDTH=80 man --warnings "$page" 2>&1 >/dev/null)
   expect_equal "man $page renders without warnings" "$warnings" ""
 done
@@ -120,6 +197,35 @@ expect_equal "xdg-mime query filetype" "$("${session[@]}" xdg-mime query filetyp
 expect_equal "xdg-mime query default" \
   "$("${session[@]}" xdg-mime query default application/x-qorvix-plugin)" \
   qorvix-plugwright.desktop
+
+# What software centres list: valid, and naming this package's entry, file type, version and
+# pictures.
+metainfo=/usr/share/metainfo/example.qorvix.plugwright.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
+  { cat "$work/appstream.log" >&2; fail "appstreamcli validate --no-net $metainfo"; }
+ok "appstreamcli validate --no-net $metainfo"
+python3 - "$metainfo" "$version" "$doc/docs" <<'PYTHON' || fail "$metainfo does not describe this package"
+import os, sys, xml.etree.ElementTree as ET
+
+component = ET.parse(sys.argv[1]).getroot()
+version, pictures = sys.argv[2], sys.argv[3]
+problems = []
+def expect(what, got, wanted):
+    if got != wanted:
+        problems.append("%s: %r, expected %r" % (what, got, wanted))
+launchable = component.find("launchable[@type='desktop-id']")
+expect("launchable", launchable is not None and launchable.text, "qorvix-plugwright.desktop")
+expect("media type", [m.text for m in component.findall("provides/mediatype")],
+       ["application/x-qorvix-plugin"])
+expect("latest release", component.find("releases/release").get("version"), version)
+images = [os.path.basename(i.text) for i in component.findall("screenshots/screenshot/image")]
+expect("screenshots", sorted(images), sorted(f for f in os.listdir(pictures) if f.startswith("screenshot-")))
+if problems:
+    print("\n".join(problems), file=sys.stderr)
+sys.exit(1 if problems else 0)
+PYTHON
+grep -qx 'MimeType=application/x-qorvix-plugin;' "$entry" || fail "$entry: MimeType"
+ok "the metainfo launches $entry, provides the file type, is at $version and shows the screenshots"
 
 icons=/usr/share/icons/hicolor
 theme_dirs=$(sed -n 's/^Directories=//p' "$icons/index.theme" | tr ',' '\n')
