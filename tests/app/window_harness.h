@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,15 +21,21 @@
 namespace pw::test {
 
 // Keeps what the window would have shown; errors as the text of the standard error box.
+// Answers each question with the next of answers, Cancel when none is left.
 class RecordingPrompts : public UserPrompts {
  public:
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   void ShowError(const std::string& message) override {
     errors.push_back(StandardErrorText(message));
   }
-  PromptButton Confirm(const std::string& text, const std::vector<PromptButton>&) override {
+  PromptButton Confirm(const std::string& text, const std::vector<PromptButton>& buttons) override {
     messages.push_back(text);
-    return PromptButton::Cancel;
+    offered = buttons;
+    if (answers.empty())
+      return PromptButton::Cancel;
+    const PromptButton answer = answers.front();
+    answers.pop_front();
+    return answer;
   }
   std::optional<std::string> AskPassword(const std::string&, const std::string&) override {
     return std::nullopt;
@@ -36,6 +43,8 @@ class RecordingPrompts : public UserPrompts {
 
   std::vector<std::string> messages;
   std::vector<std::string> errors;
+  std::deque<PromptButton> answers;
+  std::vector<PromptButton> offered;  // by the last question
 };
 
 enum class Mark { None, Add, Save, Other };
