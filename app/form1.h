@@ -3,12 +3,14 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <exception>
 #include <functional>
 
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/open_dialog.h"
 #include "model/repo_items.h"
@@ -16,6 +18,7 @@
 #include "platform/user_prompts.h"
 
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
@@ -108,6 +111,7 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildItemEditor(QVBoxLayout* column);
@@ -117,6 +121,7 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
   void BuildSelectionPanel();
   void SetAccessibleNames();
   void Wire();
+  void WireShortcuts();
   void FormCreate(const FormStartup& startup);
 
   // Key filters: true when the typed character is to be discarded.
@@ -150,6 +155,23 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
     return [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); };
   }
 
+  // True when the window may close: nothing unsaved, or the user's answer to the question.
+  bool FormCloseQuery();
+  void OpenDroppedPackage(const QString& path);
+
+  // The plugin as the close question compares it.
+  struct PluginState {
+    std::array<std::u16string, 4> fields;
+    std::vector<TRepo> items;
+    bool operator==(const PluginState&) const = default;
+  };
+  PluginState CurrentPlugin() const;
+  // After a save or an open: the plugin as it now is counts as saved.
+  void KeepAsSaved();
+  bool HasUnsavedChanges() const;
+  // Whether the open just run left the plugin as the package holds it.
+  bool ShowsOpenedPackage(size_t itemsBefore) const;
+
   // The plugin as saving and opening see it.
   std::u16string PluginFieldText(PluginField field) const override;
   void FieldRead(PluginField field, const std::u16string& text) override;
@@ -165,6 +187,8 @@ class TForm1 : public QWidget, public UserPrompts, private PluginEditor {
   std::unique_ptr<TZFBaseArchiver> archiver_;
   UserPrompts* prompts_;
   bool centred_ = false;
+  std::optional<PluginState> saved_;  // none before the first save or open
+  bool listCleared_ = false;          // by the open in progress
 
   // Item editor.
   QLineEdit* TweakName;          // "Tweak item name"

@@ -143,6 +143,7 @@ TForm1::TForm1(const FormStartup& startup, QWidget* parent)
   BuildSelectionPanel();
   SetAccessibleNames();
   Wire();
+  WireShortcuts();
   FormCreate(startup);
 }
 

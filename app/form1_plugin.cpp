@@ -30,7 +30,8 @@ std::optional<QString> RunToolkitOpenDialog(QWidget* parent, const OpenDialogSet
 }  // namespace
 
 void TForm1::Button11Click() {
-  SavePlugin(*this, *archiver_, workingFolder_, Prompts());
+  if (SavePlugin(*this, *archiver_, workingFolder_, Prompts()))
+    KeepAsSaved();
 }
 
 // Cancel cancels: the dialog's file name and the editor stay as they were.
@@ -52,7 +53,11 @@ void TForm1::Button13Click() {
 }
 
 void TForm1::OpenPluginFile(const QString& path) {
+  const size_t itemsBefore = items_.Count();
+  listCleared_ = false;
   OpenPlugin(*this, *archiver_, std::filesystem::path(ToU16(path)), workingFolder_, Prompts());
+  if (ShowsOpenedPackage(itemsBefore))
+    KeepAsSaved();
 }
 
 std::u16string TForm1::PluginFieldText(PluginField field) const {
@@ -95,6 +100,7 @@ bool TForm1::JoinMode() const {
 }
 
 void TForm1::ClearItems() {
+  listCleared_ = true;
   items_.Clear();
   ClearItemEditors();
   ClearLines(RepoList);
