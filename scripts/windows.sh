@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the editor and plugwright-cli for 64-bit Windows with mingw-w64, runs every test suite
-# under Wine and writes dist/plugwright-<version>-windows-x64.zip.
+# under Wine and writes dist/plugwright-<version>-windows-x64.zip; with the editor, also
+# dist/plugwright-<version>-windows-x64-setup.exe, tested by a scripted install under Wine.
 #   bash scripts/windows.sh [--no-window]
 # --no-window skips Qt and the editor. Without it, Qt for Windows is built once into
 # ~/.cache/plugwright/qt6-mingw (over an hour; scripts/windows-qt.sh) and reused after.
@@ -30,7 +31,9 @@ if ((with_window)); then
   configure+=(-DPLUGWRIGHT_BUILD_APP=ON "-DCMAKE_PREFIX_PATH=$qt_prefix" -DQT_HOST_PATH=/usr
               -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 else
-  echo "windows.sh: the editor window is skipped (--no-window); building the core and plugwright-cli."
+  echo "windows.sh: skipped (--no-window): the editor, its window session under Wine and the" \
+    "installer with its test; they need Qt for Windows (scripts/windows-qt.sh). Building the core" \
+    "and plugwright-cli."
   configure+=(-DPLUGWRIGHT_BUILD_APP=OFF)
 fi
 
@@ -48,9 +51,14 @@ WINEPREFIX=$PWD/$build/wine wineserver -k 2>/dev/null || true
 echo "windows.sh: tests under Wine took $((SECONDS - start)) s"
 ((status == 0)) || exit "$status"
 
+bash scripts/windows-zip.sh "$build" ${qt_prefix:+"$qt_prefix"}
+
 # The build folder may hold an editor from an earlier run with the window: only this run's counts.
+# The installer holds the editor, so it comes with the window too.
 if ((with_window)); then
   bash tests/windows/window_session.sh "$build/app/plugwright.exe" build/cli/plugwright-cli
+  bash scripts/windows-installer.sh "$build" "$qt_prefix"
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+  bash tests/windows/installer_test.sh "dist/plugwright-$version-windows-x64-setup.exe" \
+    build/cli/plugwright-cli
 fi
-
-bash scripts/windows-zip.sh "$build" ${qt_prefix:+"$qt_prefix"}

@@ -16,6 +16,7 @@ RequestExecutionLevel user
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QorvixPlugwright"
 !define CLASSES "Software\Classes"
 !define COMMAND_KEY "${CLASSES}\.qvx\shell\open\command"
+!define PROGID "QorvixPlugwright.Plugin"
 !define SHCNE_ASSOCCHANGED 0x08000000
 !define SHCNF_IDLIST 0
 
@@ -66,8 +67,14 @@ Section "Install"
 
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\plugwright.exe" "" "$INSTDIR\plugwright.exe" 0
 
-  ; The same key layout as the editor's "Associate *.qvx" button, in the user's own classes.
+  ; The same key layout as the editor's "Associate *.qvx" button, in the user's own classes, and
+  ; a file type of the program's own that the extension names: Explorer's way to the icon and
+  ; the type's name, and the only way some shells (Wine's among them) find the command.
   WriteRegStr HKCU "${COMMAND_KEY}" "" '"$INSTDIR\plugwright.exe" "%1"'
+  WriteRegStr HKCU "${CLASSES}\.qvx" "" "${PROGID}"
+  WriteRegStr HKCU "${CLASSES}\${PROGID}" "" "Qorvix plugin"
+  WriteRegStr HKCU "${CLASSES}\${PROGID}\DefaultIcon" "" "$INSTDIR\plugwright.exe,0"
+  WriteRegStr HKCU "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\plugwright.exe" "%1"'
   !insertmacro NotifyAssociationChanged
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -94,6 +101,11 @@ Section "Uninstall"
 
   ; The association goes only while it still names this program: the user may have given
   ; ".qvx" to another one since.
+  DeleteRegKey HKCU "${CLASSES}\${PROGID}"
+  ReadRegStr $R0 HKCU "${CLASSES}\.qvx" ""
+  ${If} $R0 == "${PROGID}"
+    DeleteRegValue HKCU "${CLASSES}\.qvx" ""
+  ${EndIf}
   ReadRegStr $R0 HKCU "${COMMAND_KEY}" ""
   ${If} $R0 == '"$INSTDIR\plugwright.exe" "%1"'
     DeleteRegKey HKCU "${COMMAND_KEY}"
