@@ -3,8 +3,8 @@
 
 #include <map>
 #include <set>
-#include <utility>
 #include <unordered_map>
+#include <utility>
 
 #include "model/selector_codes.h"
 #include "platform/text.h"
