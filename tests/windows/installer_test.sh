@@ -10,26 +10,7 @@ setup_exe=$(realpath "$1")
 linux_cli=$(realpath "$2")
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 
-work=$(mktemp -d)
-display_pid=
-finish() {
-  WINEPREFIX=$work/wine wineserver -k 2>/dev/null || true
-  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap finish EXIT
-fail() {
-  echo "installer_test: $*" >&2
-  exit 1
-}
-
-export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-display_pid=$!
-export DISPLAY=$display
-wineboot -i >/dev/null 2>&1 || true
-bash "$(dirname "$0")/prefix_fonts.sh" "$WINEPREFIX"
+. "$(dirname "$0")/wine_desktop.sh" installer_test
 
 # Folders of the Wine user, as Linux paths.
 unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }

@@ -12,28 +12,9 @@ editor_exe=$(realpath "$1")
 linux_cli=$(realpath "$2")
 shots=${3:-}
 
-work=$(mktemp -d)
-display_pid= editor_pid=
-finish() {
-  [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null
-  WINEPREFIX=$work/wine wineserver -k 2>/dev/null || true
-  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap finish EXIT
-fail() {
-  echo "window_session: $*" >&2
-  exit 1
-}
-
-export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-display_pid=$!
-export DISPLAY=$display
-sleep 1
-wineboot -i >/dev/null 2>&1 || true
-bash "$(dirname "$0")/prefix_fonts.sh" "$WINEPREFIX"
+editor_pid=
+on_exit() { if [ -n "$editor_pid" ]; then kill "$editor_pid" 2>/dev/null || true; fi; }
+. "$(dirname "$0")/wine_desktop.sh" window_session
 
 map=$work/widgets.txt
 cp "$editor_exe" "$work/plugwright.exe"
